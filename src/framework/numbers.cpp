@@ -1,0 +1,106 @@
+#include "numbers.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace ulvarin {
+
+double Round(double x) { return std::round(x); }
+
+std::int32_t ToInt32(double x) {
+    if (std::isnan(x)) return 0;
+    const double rounded = std::round(x);
+    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
+    if (rounded >= static_cast<double>(kMax)) return kMax;
+    if (rounded <= static_cast<double>(kMin)) return kMin;
+    return static_cast<std::int32_t>(rounded);
+}
+
+namespace {
+
+std::int32_t Saturate(std::int64_t value) {
+    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
+    if (value > kMax) return kMax;
+    if (value < kMin) return kMin;
+    return static_cast<std::int32_t>(value);
+}
+
+}  // namespace
+
+std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b) {
+    return Saturate(std::int64_t{a} + std::int64_t{b});
+}
+
+std::int32_t SaturatingSubtract(std::int32_t a, std::int32_t b) {
+    return Saturate(std::int64_t{a} - std::int64_t{b});
+}
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The length of the decimal number at the start of `text`, 0 when there is none.
+std::size_t LeadingNumberLength(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+    }
+    if (digits == 0) return 0;
+    // An exponent counts only when at least one digit follows it.
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        if (j < text.size() && IsDigit(text[j])) {
+            while (j < text.size() && IsDigit(text[j])) ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
+    text.remove_prefix(start);
+    const std::size_t length = LeadingNumberLength(text);
+    if (length == 0) return 0.0;
+    // strtod needs a terminated string; it reads exactly the number found above
+    // and gives +-HUGE_VAL (infinity) when the number is beyond a Double.
+    const std::string number(text.substr(0, length));
+    return std::strtod(number.c_str(), nullptr);
+}
+
+std::string Str(std::int32_t n) { return std::to_string(n); }
+
+std::string Str(double x) {
+    if (std::isnan(x)) return "nan";
+    if (std::isinf(x)) return x > 0 ? "inf" : "-inf";
+    if (x == 0.0) return "0";
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string Chr(int code) { return std::string(1, static_cast<char>(code)); }
+
+int StrComp(std::string_view a, std::string_view b, int /*mode*/) {
+    const int order = a.compare(b);
+    return order < 0 ? -1 : (order > 0 ? 1 : 0);
+}
+
+double Cos(double radians) { return std::cos(radians); }
+double Sin(double radians) { return std::sin(radians); }
+
+}  // namespace ulvarin

@@ -1,0 +1,49 @@
+// Mutation closes a generation: the new frequency of A, from the adults and
+// the two mutation rates, builds the next gene pool.
+#include "framework/desktop.h"
+#include "framework/focus.h"
+#include "framework/numbers.h"
+#include "pond/window_pond.h"
+
+namespace ulvarin {
+
+void WindowPond::BBMutation_Action() {
+    bool corrected = false;
+    for (std::int32_t k = 0; k < 2; ++k) {
+        switch (CheckRate(Val(EditFieldMutRate(k).Text()))) {
+            case RateCheck::TooHigh:
+                EditFieldMutRate(k).SetText(Str(1.0));
+                corrected = true;
+                break;
+            case RateCheck::TooLow:
+                EditFieldMutRate(k).SetText(Str(0.0));
+                corrected = true;
+                break;
+            case RateCheck::InRange:
+                break;
+        }
+    }
+    if (corrected) {
+        MsgBox("A mutation rate can't be greater than 1.0 or less than 0.0.");
+        return;
+    }
+
+    const double u = Val(EditFieldMutRate(0).Text());
+    const double v = Val(EditFieldMutRate(1).Text());
+    if (const auto next = NextFrequencyOfA(NumAdults, u, v)) {
+        STFreqA().SetText(Str(*next));
+    } else {
+        // The old frequency stays, so the new simulation starts from it.
+        MsgBox("Your population is extinct. A new simulation will start.");
+    }
+
+    ClearHistogram(CanAdHisto(), false);
+    NumAdults = {};
+    ShowAdults();
+    SetUpGenePool();
+    GenePoolActive = true;
+    ClearFocus();
+    EnterStage(Stage::GenePool);
+}
+
+}  // namespace ulvarin

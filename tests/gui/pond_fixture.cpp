@@ -1,0 +1,67 @@
+#include "pond_fixture.h"
+
+#include <QTest>
+#include <QWidget>
+
+#include "app/app.h"
+#include "app/menu.h"
+#include "framework/runtime.h"
+
+namespace ulvarin::testing {
+
+void PondTest::SetUp() {
+    InstallDesktop(&desktop);
+    auto app = std::make_unique<App>();
+    app->SetMenuBar(Menu::Instance());
+    RegisterAppObject(std::move(app));
+    App::Instance().AddMenuHandler("AppleAbout", [] { return App::Instance().AppleAbout_Action(); });
+}
+
+void PondTest::TearDown() {
+    ReleaseAllWindows();
+    ReleaseAppObject();
+    Menu::Release();
+    InstallDesktop(nullptr);
+}
+
+void PondTest::Click(Canvas& canvas) {
+    QTest::mouseClick(canvas.Widget(), Qt::LeftButton, {}, QPoint(canvas.Width() / 2, canvas.Height() / 2));
+}
+
+void PondTest::Click(PushButton& button) {
+    QTest::mouseClick(button.Widget(), Qt::LeftButton, {}, QPoint(button.Width() / 2, button.Height() / 2));
+}
+
+void PondTest::Type(EditField& field, const std::string& text) {
+    QTest::keyClicks(field.Widget(), QString::fromStdString(text));
+}
+
+void PondTest::Enter(EditField& field, const std::string& text) {
+    field.SetText(text);
+    PressReturn(field);
+}
+
+void PondTest::PressReturn(EditField& field) { QTest::keyClick(field.Widget(), Qt::Key_Return); }
+
+void PondTest::PressEnter(EditField& field) { QTest::keyClick(field.Widget(), Qt::Key_Enter); }
+
+void PondTest::DrawZygote(double eggDraw, double spermDraw) {
+    desktop.randoms.push_back(eggDraw);
+    desktop.randoms.push_back(spermDraw);
+    Click(Pond().CanGenePool());
+    Click(Pond().CanGenePool());
+}
+
+void PondTest::ReachMutation(const GenotypeCounts& adults) {
+    WindowPond& pond = Pond();
+    Click(pond.BBGenePool());
+    Click(pond.BBSelection());
+    for (int k = 0; k < 3; ++k) pond.EditFieldMigrants(k).SetText(std::to_string(adults[k + 1]));
+    Click(pond.BBMigration());
+}
+
+std::uint32_t PondTest::BackdropPixel(Canvas& canvas, int x, int y) {
+    return canvas.Backdrop() ? canvas.Backdrop()->Pixel(x, y) : 0;
+}
+
+}  // namespace ulvarin::testing

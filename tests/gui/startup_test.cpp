@@ -1,0 +1,50 @@
+// A whole run: start-up, the event loop, quitting, and the shut-down that
+// releases what the program kept.
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "app/app.h"
+#include "app/menu.h"
+#include "app/pictures.h"
+#include "app/startup.h"
+#include "framework/runtime.h"
+#include "pond/window_pond.h"
+#include "recording_desktop.h"
+
+namespace ulvarin::testing {
+namespace {
+
+TEST(StartUp, RunsShowsTheMainWindowQuitsAndReleasesEverything) {
+    RecordingDesktop desktop;
+    InstallDesktop(&desktop);
+    bool shownDuringRun = false;
+    std::weak_ptr<Picture> figure;
+    std::weak_ptr<Menu> menu;
+    QTimer::singleShot(0, [&] {
+        auto* pond = dynamic_cast<WindowPond*>(FindImplicitWindow(WindowPond::kClassName));
+        shownDuringRun = pond != nullptr && pond->Frame()->isVisible() && pond->GenePoolActive;
+        figure = UrchinCycle();
+        menu = Menu::Instance();
+        EXPECT_EQ(App::Instance().MenuBar(), pond->MenuBar());
+        Quit();
+    });
+
+    StartUpAndRun();
+    EXPECT_TRUE(shownDuringRun);
+    EXPECT_TRUE(desktop.messages.empty());
+
+    ShutDown();
+    EXPECT_EQ(FindImplicitWindow(WindowPond::kClassName), nullptr);
+    EXPECT_TRUE(figure.expired()) << "the kept figure and the window's backdrop are released";
+    EXPECT_FALSE(menu.expired()) << "the application object still holds the bar";
+
+    EXPECT_EQ(RuntimeExit(), 0);
+    EXPECT_TRUE(menu.expired());
+    EXPECT_EQ(AppObject(), nullptr);
+}
+
+}  // namespace
+}  // namespace ulvarin::testing

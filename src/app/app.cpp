@@ -5,6 +5,8 @@
 #include "framework/menu_item.h"
 #include "framework/runtime.h"
 #include "pond/window_pond.h"
+#include "windows/window_about.h"
+#include "windows/window_splash.h"
 
 namespace ulvarin {
 
@@ -15,8 +17,11 @@ App& App::Instance() {
 }
 
 void App::Event_Open() {
+    // The splash opens above the main window, and only once the main window
+    // is showing: a failure there skips it.
     try {
         WindowPond::Instance().Show();
+        WindowSplash::Instance().Show();
     } catch (const std::exception&) {
         MsgBox("Error during app open. Please report to Dravek.");
     }
@@ -26,7 +31,11 @@ void App::Event_EnableMenuItems() {
     if (AppleMenuItem* about = AppleAbout()) about->SetEnabled(true);
 }
 
-bool App::AppleAbout_Action() { return false; }
+// An About window already open comes to the front: there is never a second.
+bool App::AppleAbout_Action() {
+    WindowAbout::Instance().Show();
+    return false;
+}
 
 AppleMenuItem* AppleAbout() {
     const auto& bar = App::Instance().MenuBar();

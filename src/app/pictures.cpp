@@ -6,29 +6,29 @@ namespace ulvarin {
 
 namespace {
 
-struct PictureCache {
-    std::shared_ptr<Picture> cover;
-    std::shared_ptr<Picture> cycle;
-};
-
-PictureCache& Cache() {
-    static PictureCache cache;
-    return cache;
+KeptPicture& Cover() {
+    static KeptPicture cover(kVelmaricCoverPicture);
+    return cover;
 }
 
-std::shared_ptr<Picture> Kept(std::shared_ptr<Picture>& kept, std::int32_t number) {
-    if (!kept) kept = GetResourcePicture(number);
-    return kept;
+KeptPicture& Cycle() {
+    static KeptPicture cycle(kUrchinCyclePicture);
+    return cycle;
 }
 
 }  // namespace
 
-std::shared_ptr<Picture> VelmaricCover() { return Kept(Cache().cover, kVelmaricCoverPicture); }
-std::shared_ptr<Picture> UrchinCycle() { return Kept(Cache().cycle, kUrchinCyclePicture); }
+std::shared_ptr<Picture> KeptPicture::Get() {
+    if (!kept_) kept_ = GetResourcePicture(number_);
+    return kept_;
+}
+
+std::shared_ptr<Picture> VelmaricCover() { return Cover().Get(); }
+std::shared_ptr<Picture> UrchinCycle() { return Cycle().Get(); }
 
 void ReleasePictures() {
-    Cache().cover.reset();
-    Cache().cycle.reset();
+    Cover().Release();
+    Cycle().Release();
 }
 
 }  // namespace ulvarin

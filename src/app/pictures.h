@@ -4,6 +4,7 @@
 // for again at the next call.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "framework/picture.h"
@@ -12,6 +13,18 @@ namespace ulvarin {
 
 inline constexpr std::int32_t kVelmaricCoverPicture = 168;
 inline constexpr std::int32_t kUrchinCyclePicture = 169;
+
+// One picture of the program's own, by number, loaded once and kept.
+class KeptPicture {
+public:
+    explicit KeptPicture(std::int32_t number) : number_(number) {}
+    std::shared_ptr<Picture> Get();
+    void Release() { kept_.reset(); }
+
+private:
+    std::int32_t number_;
+    std::shared_ptr<Picture> kept_;
+};
 
 std::shared_ptr<Picture> VelmaricCover();
 std::shared_ptr<Picture> UrchinCycle();

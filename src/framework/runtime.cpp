@@ -80,6 +80,7 @@ void RuntimeRun() {
         }
     }
     if (!state.quitting) state.exitCode = QApplication::exec();
+    state.quitting = false;
 }
 
 int RuntimeExit() {

@@ -30,6 +30,9 @@ void StaticText::SetAlignment(TextAlign align) {
 
 void StaticText::SetMultiline(bool multiline) {
     multiline_ = multiline;
+    // A multiline label also breaks lines that are wider than itself, at
+    // word boundaries, as a paragraph of text would.
+    label_->setWordWrap(multiline);
     Show();
 }
 

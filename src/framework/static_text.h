@@ -1,4 +1,5 @@
-// A label. Its text may hold carriage returns (Chr(13)), each a line break.
+// A label. Its text may hold carriage returns (Chr(13)), each a line break;
+// a multiline label also wraps long lines at its width.
 #pragma once
 
 #include <string>

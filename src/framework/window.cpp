@@ -103,8 +103,17 @@ void Window::SetProperties(const WindowProperties& properties) {
 }
 
 void Window::ApplyFlags() {
-    Qt::WindowFlags flags = properties_.frame == WindowFrame::ModalDialog ? Qt::Dialog : Qt::Window;
-    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (properties_.frame == WindowFrame::ModalDialog) {
+        // A dialog frame shows a title bar only when it has a title: an
+        // untitled one (a splash) is a plain bordered panel.
+        flags = Qt::Dialog | Qt::CustomizeWindowHint;
+        if (properties_.title.empty()) {
+            flags |= Qt::FramelessWindowHint;
+        } else {
+            flags |= Qt::WindowTitleHint;
+        }
+    }
     if (properties_.closeButton) flags |= Qt::WindowCloseButtonHint;
     if (properties_.resizeable && properties_.minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
     if (properties_.resizeable && properties_.maximizeButton) flags |= Qt::WindowMaximizeButtonHint;
@@ -127,7 +136,10 @@ void Window::SetMenuBar(std::shared_ptr<ulvarin::MenuBar> menuBar) {
 
 void Window::Show() {
     if (closed_) return;
-    if (properties_.placement == WindowPlacement::CentredOnMainScreen) {
+    // Dialog frames open in the middle of the screen unless told otherwise.
+    const bool centred = properties_.placement == WindowPlacement::CentredOnMainScreen ||
+                         properties_.frame == WindowFrame::ModalDialog;
+    if (centred) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame = frame_->frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());

@@ -25,6 +25,8 @@ namespace ulvarin {
 class MenuBar;
 class WindowFrameWidget;
 
+// A document window has a title bar; a modal-dialog frame shows one only when
+// the window has a title, and opens centred on the screen.
 enum class WindowFrame { Document = 0, ModalDialog = 2 };
 enum class WindowPlacement { Default = 0, CentredOnMainScreen = 2 };
 

@@ -1,5 +1,7 @@
 #include "pond_fixture.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -33,7 +35,19 @@ void PondTest::Click(PushButton& button) {
 }
 
 void PondTest::Type(EditField& field, const std::string& text) {
-    QTest::keyClicks(field.Widget(), QString::fromStdString(text));
+    // One key press per character, any character: what a keyboard (or an
+    // input method) delivers to the field.
+    const QString typed = QString::fromStdString(text);
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        QString character = typed.mid(i, 1);
+        if (typed.at(i).isHighSurrogate() && i + 1 < typed.size()) character = typed.mid(i++, 2);
+        const QChar first = character.at(0);
+        const int key = first.unicode() < 128 ? first.toUpper().unicode() : int(Qt::Key_unknown);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, character);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, character);
+        QApplication::sendEvent(field.Widget(), &press);
+        QApplication::sendEvent(field.Widget(), &release);
+    }
 }
 
 void PondTest::Enter(EditField& field, const std::string& text) {
@@ -56,7 +70,10 @@ void PondTest::ReachMutation(const GenotypeCounts& adults) {
     WindowPond& pond = Pond();
     Click(pond.BBGenePool());
     Click(pond.BBSelection());
-    for (int k = 0; k < 3; ++k) pond.EditFieldMigrants(k).SetText(std::to_string(adults[k + 1]));
+    // Migrants make up the difference between the juveniles and the adults wanted.
+    for (int k = 0; k < 3; ++k) {
+        pond.EditFieldMigrants(k).SetText(std::to_string(adults[k + 1] - pond.NumJuveniles[k + 1]));
+    }
     Click(pond.BBMigration());
 }
 

@@ -29,7 +29,8 @@ protected:
     void PressEnter(EditField& field);
     // A whole zygote: two clicks on the pond, the second with its pause.
     void DrawZygote(double eggDraw, double spermDraw);
-    // Brings the window from the gene pool to the mutation stage.
+    // Brings the window from the gene pool to the mutation stage with these
+    // adults, through Done, Done with the rates as they are, and migrants.
     void ReachMutation(const GenotypeCounts& adults);
 
     // The pixel at (x, y) of a canvas's backdrop picture.

@@ -10,6 +10,7 @@
 #include "app/menu.h"
 #include "app/pictures.h"
 #include "app/startup.h"
+#include "framework/menu_item.h"
 #include "framework/runtime.h"
 #include "pond/window_pond.h"
 #include "recording_desktop.h"
@@ -17,7 +18,7 @@
 namespace ulvarin::testing {
 namespace {
 
-TEST(StartUp, RunsShowsTheMainWindowQuitsAndReleasesEverything) {
+TEST(StartUp, RunsShowsTheMainWindowQuitsFromTheMenuAndReleasesEverything) {
     RecordingDesktop desktop;
     InstallDesktop(&desktop);
     bool shownDuringRun = false;
@@ -29,7 +30,7 @@ TEST(StartUp, RunsShowsTheMainWindowQuitsAndReleasesEverything) {
         figure = UrchinCycle();
         menu = Menu::Instance();
         EXPECT_EQ(App::Instance().MenuBar(), pond->MenuBar());
-        Quit();
+        HandleMenuCommand(*Menu::Instance()->Lookup("FileQuit"));
     });
 
     StartUpAndRun();

@@ -1,0 +1,242 @@
+// Selection, migration and mutation through the real window, with the
+// examples a teacher works by hand.
+#include <QTest>
+
+#include "framework/numbers.h"
+#include "pond_fixture.h"
+
+namespace ulvarin::testing {
+namespace {
+
+using GenerationTest = PondTest;
+
+constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
+
+bool StageIs(WindowPond& pond, bool genePool, bool selection, bool migration, bool mutation) {
+    return pond.BBGenePool().Enabled() == genePool && pond.BBIdealPop().Enabled() == genePool &&
+           pond.BBSelection().Enabled() == selection && pond.BBMigration().Enabled() == migration &&
+           pond.BBMutation().Enabled() == mutation;
+}
+
+void SetRates(WindowPond& pond, const char* aa, const char* ab, const char* bb) {
+    pond.EditFieldSurvRate(0).SetText(aa);
+    pond.EditFieldSurvRate(1).SetText(ab);
+    pond.EditFieldSurvRate(2).SetText(bb);
+}
+
+void SetMigrants(WindowPond& pond, const char* aa, const char* ab, const char* bb) {
+    pond.EditFieldMigrants(0).SetText(aa);
+    pond.EditFieldMigrants(1).SetText(ab);
+    pond.EditFieldMigrants(2).SetText(bb);
+}
+
+TEST_F(GenerationTest, SelectionFollowsTheRatesLiveAndDoneFixesTheJuveniles) {
+    WindowPond& pond = Pond();
+    Click(pond.BBIdealPop());  // zygotes 25, 50, 25
+    pond.EditFieldSurvRate(1).SetFocus();
+    pond.EditFieldSurvRate(1).SetText("");
+    Type(pond.EditFieldSurvRate(1), "0.5");
+    SetRates(pond, "1.0", "0.5", "0.0");
+    EXPECT_EQ(pond.NumJuveniles, (GenotypeCounts{0, 25, 25, 0}));
+    EXPECT_EQ(pond.STNumJuvs(1).Text(), "25");
+    EXPECT_EQ(pond.STTotJuvs().Text(), "50");
+    EXPECT_EQ(BackdropPixel(pond.CanJuvenileHisto(), 20, 100), kWhite) << "live bars are white";
+    EXPECT_EQ(BackdropPixel(pond.CanJuvenileHisto(), 20, 94), 0xFF000000u);
+    EXPECT_TRUE(StageIs(pond, false, true, false, false)) << "typing changes no button";
+    EXPECT_TRUE(pond.EditFieldSurvRate(1).HasFocus()) << "nor the focus";
+
+    Click(pond.BBSelection());
+    EXPECT_EQ(BackdropPixel(pond.CanJuvenileHisto(), 20, 100), CMY(0.2, 0.2, 0).Pixel());
+    EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 100), CMY(0.1, 0.1, 0.1).Pixel());
+    EXPECT_TRUE(StageIs(pond, false, false, true, false));
+    EXPECT_FALSE(pond.EditFieldSurvRate(1).HasFocus());
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(GenerationTest, SelectionDoneCorrectsRatesOutOfRangeAndStops) {
+    WindowPond& pond = Pond();
+    Click(pond.BBIdealPop());
+    SetRates(pond, "1.5", "1", "-0.2");
+    Click(pond.BBSelection());
+    EXPECT_EQ(desktop.messages, std::vector<std::string>{"Survival Rates can't be greater than 1.0 or less than 0.0."});
+    EXPECT_EQ(pond.EditFieldSurvRate(0).Text(), Str(1.0));
+    EXPECT_EQ(pond.EditFieldSurvRate(1).Text(), "1");
+    EXPECT_EQ(pond.EditFieldSurvRate(2).Text(), Str(0.0));
+    EXPECT_TRUE(StageIs(pond, false, true, false, false));
+    EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 100), CMY(0.4, 0, 0.4).Pixel()) << "not greyed";
+
+    // Exactly 0 and 1 pass, and so does a text Val reads as 0.
+    SetRates(pond, "1", "abc", "0");
+    Click(pond.BBSelection());
+    EXPECT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(pond.NumJuveniles, (GenotypeCounts{0, 25, 0, 0}));
+    EXPECT_TRUE(StageIs(pond, false, false, true, false));
+}
+
+TEST_F(GenerationTest, LiveRatesOutOfRangeShowWhatTheyGive) {
+    WindowPond& pond = Pond();
+    Enter(pond.EditFieldFreqA(), "0.55");
+    Click(pond.BBIdealPop());  // 30 AA
+    ASSERT_EQ(pond.NumZygotes[1], 30);
+    pond.EditFieldSurvRate(0).SetText("2");
+    EXPECT_EQ(pond.STNumJuvs(0).Text(), "60");
+    pond.EditFieldSurvRate(0).SetText("-1");
+    EXPECT_EQ(pond.STNumJuvs(0).Text(), "-30");
+    for (const char* huge : {"1e308", "-1e308", "1e999"}) {
+        pond.EditFieldSurvRate(1).SetText(huge);
+        EXPECT_EQ(pond.STTotJuvs().Text(), Str(TotalOf(pond.NumJuveniles)));
+    }
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(GenerationTest, MigrationAddsMigrantsAndClampsAtZero) {
+    WindowPond& pond = Pond();
+    Click(pond.BBIdealPop());
+    SetRates(pond, "0.2", "0.2", "0.2");
+    Click(pond.BBSelection());
+    ASSERT_EQ(pond.NumJuveniles, (GenotypeCounts{0, 5, 10, 5}));
+    SetMigrants(pond, "2.4", "-0.6", "-10");
+    EXPECT_EQ(pond.NumAdults, (GenotypeCounts{0, 7, 9, 0}));
+    EXPECT_EQ(pond.STTotAdults().Text(), "16");
+    EXPECT_EQ(BackdropPixel(pond.CanAdHisto(), 20, 115), kWhite);
+
+    Click(pond.BBMigration());
+    EXPECT_EQ(pond.STNumAds(0).Text(), "7");
+    EXPECT_EQ(pond.STNumAds(2).Text(), "0");
+    EXPECT_EQ(BackdropPixel(pond.CanAdHisto(), 20, 115), CMY(0.4, 0.4, 0).Pixel());
+    EXPECT_EQ(BackdropPixel(pond.CanJuvenileHisto(), 20, 115), CMY(0.1, 0.1, 0.1).Pixel());
+    EXPECT_TRUE(StageIs(pond, false, false, false, true));
+
+    // Typed after Done: the adults follow, white again, the stage stays.
+    pond.EditFieldMigrants(0).SetText("1e308");
+    EXPECT_EQ(pond.STNumAds(0).Text(), "2147483647");
+    EXPECT_EQ(pond.STTotAdults().Text(), "2147483647");
+    pond.EditFieldMigrants(0).SetText("-1e999");
+    EXPECT_EQ(pond.NumAdults[1], 0);
+    EXPECT_EQ(BackdropPixel(pond.CanAdHisto(), 60, 115), kWhite);
+    EXPECT_TRUE(StageIs(pond, false, false, false, true));
+}
+
+TEST_F(GenerationTest, MutationGivesTheNextFrequencyAndTheNextGenePool) {
+    WindowPond& pond = Pond();
+    Click(pond.BBIdealPop());  // zygotes and then juveniles 25, 50, 25
+    ReachMutation({0, 30, 40, 30});
+    ASSERT_EQ(pond.NumAdults, (GenotypeCounts{0, 30, 40, 30}));
+    pond.EditFieldMutRate(0).SetText("0.1");
+    Click(pond.BBMutation());
+    EXPECT_EQ(pond.STFreqA().Text(), "0.45");
+    EXPECT_EQ(pond.NumAdults, (GenotypeCounts{}));
+    EXPECT_EQ(pond.STTotAdults().Text(), "0");
+    EXPECT_EQ(BackdropPixel(pond.CanAdHisto(), 20, 115), kWhite);
+    EXPECT_TRUE(pond.GenePoolActive);
+    EXPECT_TRUE(StageIs(pond, true, false, false, false));
+    int carryingA = 0;
+    for (std::size_t i = 1; i < pond.EggArray.size(); ++i) carryingA += pond.EggArray[i]->Genotype == "A";
+    EXPECT_EQ(carryingA, 45);
+    EXPECT_EQ(pond.EditFieldMutRate(0).Text(), "0.1") << "the forces carry over";
+    EXPECT_EQ(pond.EditFieldMigrants(0).Text(), "5");
+}
+
+TEST_F(GenerationTest, MutationUsesTheUnroundedShareOfA) {
+    WindowPond& pond = Pond();
+    Click(pond.BBIdealPop());
+    ReachMutation({0, 0, 1, 2});
+    pond.EditFieldMutRate(0).SetText("0.2");
+    Click(pond.BBMutation());
+    EXPECT_EQ(pond.STFreqA().Text(), "0.13");
+
+    Click(pond.BBIdealPop());  // 0.13: zygotes 2, 23, 76
+    ReachMutation({0, 0, 0, 25});
+    pond.EditFieldMutRate(0).SetText("0.3");
+    pond.EditFieldMutRate(1).SetText("0.05");
+    Click(pond.BBMutation());
+    EXPECT_EQ(pond.STFreqA().Text(), "0.05") << "adults with no A still gain some by mutation";
+}
+
+TEST_F(GenerationTest, AnExtinctPopulationStartsAgainFromTheOldFrequency) {
+    WindowPond& pond = Pond();
+    Enter(pond.EditFieldFreqA(), "0.3");
+    Click(pond.BBGenePool());
+    Click(pond.BBSelection());
+    Click(pond.BBMigration());
+    ASSERT_EQ(TotalOf(pond.NumAdults), 0);
+    Click(pond.BBMutation());
+    EXPECT_EQ(desktop.messages, std::vector<std::string>{"Your population is extinct. A new simulation will start."});
+    EXPECT_EQ(pond.STFreqA().Text(), "0.3");
+    EXPECT_TRUE(StageIs(pond, true, false, false, false));
+    EXPECT_TRUE(pond.GenePoolActive);
+}
+
+TEST_F(GenerationTest, MutationRatesOutOfRangeAreCorrectedWithOneMessage) {
+    WindowPond& pond = Pond();
+    Click(pond.BBIdealPop());
+    ReachMutation({0, 30, 40, 30});
+    pond.EditFieldMutRate(0).SetText("1.01");
+    pond.EditFieldMutRate(1).SetText("-0.001");
+    Click(pond.BBMutation());
+    EXPECT_EQ(desktop.messages, std::vector<std::string>{"A mutation rate can't be greater than 1.0 or less than 0.0."});
+    EXPECT_EQ(pond.EditFieldMutRate(0).Text(), Str(1.0));
+    EXPECT_EQ(pond.EditFieldMutRate(1).Text(), Str(0.0));
+    EXPECT_EQ(pond.NumAdults, (GenotypeCounts{0, 30, 40, 30}));
+    EXPECT_EQ(pond.STFreqA().Text(), "0.5");
+    EXPECT_TRUE(StageIs(pond, false, false, false, true));
+
+    Click(pond.BBMutation());  // u = 1, v = 0: every A becomes a
+    EXPECT_EQ(pond.STFreqA().Text(), "0");
+    EXPECT_EQ(desktop.messages.size(), 1u);
+}
+
+TEST_F(GenerationTest, ResetPutsEverythingBackWhateverTheStage) {
+    WindowPond& pond = Pond();
+    Enter(pond.EditFieldFreqA(), "0.7");
+    Click(pond.BBIdealPop());
+    ReachMutation({0, 3, 4, 5});
+    pond.EditFieldMutRate(1).SetText("0.3");
+    pond.EditFieldFreqA().SetText("0.9");  // typed, not taken
+    Click(pond.CanFigure());
+    ASSERT_FALSE(pond.CanFigure().Visible());
+
+    EXPECT_FALSE(pond.FileReset_Action());
+    EXPECT_EQ(pond.STFreqA().Text(), "0.5");
+    EXPECT_EQ(pond.EditFieldFreqA().Text(), "");
+    EXPECT_TRUE(pond.GenePoolActive);
+    EXPECT_EQ(pond.NumZygotes, (GenotypeCounts{}));
+    EXPECT_EQ(pond.NumJuveniles, (GenotypeCounts{}));
+    EXPECT_EQ(pond.NumAdults, (GenotypeCounts{}));
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(pond.STNumZygs(k).Text(), "0");
+        EXPECT_EQ(pond.STNumJuvs(k).Text(), "0");
+        EXPECT_EQ(pond.STNumAds(k).Text(), "0");
+        EXPECT_EQ(pond.EditFieldSurvRate(k).Text(), "1.0");
+        EXPECT_EQ(pond.EditFieldMigrants(k).Text(), "0");
+    }
+    EXPECT_EQ(pond.EditFieldMutRate(0).Text(), "0.0");
+    EXPECT_EQ(pond.EditFieldMutRate(1).Text(), "0.0");
+    for (Canvas* histogram : {&pond.CanZygoteHisto(), &pond.CanJuvenileHisto(), &pond.CanAdHisto()}) {
+        EXPECT_EQ(BackdropPixel(*histogram, 20, 117), kWhite);
+        EXPECT_EQ(BackdropPixel(*histogram, 20, 118), kWhite) << "even the live redraw the rewrites set off";
+    }
+    EXPECT_TRUE(StageIs(pond, true, false, false, false));
+    EXPECT_FALSE(pond.CanFigure().Visible()) << "a hidden figure stays hidden";
+    int carryingA = 0;
+    for (std::size_t i = 1; i < pond.EggArray.size(); ++i) carryingA += pond.EggArray[i]->Genotype == "A";
+    EXPECT_EQ(carryingA, 50);
+}
+
+TEST_F(GenerationTest, TheFigureTogglesOnEveryClickWhereverItLands) {
+    WindowPond& pond = Pond();
+    Canvas& figure = pond.CanFigure();
+    ASSERT_TRUE(figure.Backdrop()) << "the life-cycle picture is built in";
+    EXPECT_TRUE(figure.Visible());
+    QTest::mouseClick(figure.Widget(), Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_FALSE(figure.Visible());
+    QTest::mouseClick(figure.Widget(), Qt::LeftButton, {}, QPoint(170, 130));
+    EXPECT_TRUE(figure.Visible()) << "the hidden figure's place still takes the click";
+    // A release far outside still ends the click that began on the figure.
+    QTest::mousePress(figure.Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(figure.Widget(), Qt::LeftButton, {}, QPoint(-200, 400));
+    EXPECT_FALSE(figure.Visible());
+}
+
+}  // namespace
+}  // namespace ulvarin::testing

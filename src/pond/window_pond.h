@@ -131,6 +131,9 @@ private:
     void ShowAdults();
     void ClearHistogram(Canvas& canvas, bool refresh);
     std::array<double, 3> RatesOf(const char* arrayName) const;
+    // Writes 1 or 0 into each member of the array whose rate lies above 1 or
+    // below 0; answers whether any was corrected.
+    bool HoldRatesInRange(const char* arrayName, std::int32_t members);
 
     bool timerMessageShowing_ = false;
 };

@@ -140,6 +140,26 @@ void WindowPond::ShowAdults() {
     STTotAdults().SetText(Str(TotalOf(NumAdults)));
 }
 
+bool WindowPond::HoldRatesInRange(const char* arrayName, std::int32_t members) {
+    bool corrected = false;
+    for (std::int32_t i = 0; i < members; ++i) {
+        EditField& field = Find<EditField>(arrayName, i);
+        switch (CheckRate(Val(field.Text()))) {
+            case RateCheck::TooHigh:
+                field.SetText(Str(1.0));
+                corrected = true;
+                break;
+            case RateCheck::TooLow:
+                field.SetText(Str(0.0));
+                corrected = true;
+                break;
+            case RateCheck::InRange:
+                break;
+        }
+    }
+    return corrected;
+}
+
 std::array<double, 3> WindowPond::RatesOf(const char* arrayName) const {
     std::array<double, 3> rates{};
     for (std::int32_t k = 0; k < 3; ++k) rates[k] = Val(Find<EditField>(arrayName, k).Text());

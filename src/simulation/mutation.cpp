@@ -8,22 +8,7 @@
 namespace ulvarin {
 
 void WindowPond::BBMutation_Action() {
-    bool corrected = false;
-    for (std::int32_t k = 0; k < 2; ++k) {
-        switch (CheckRate(Val(EditFieldMutRate(k).Text()))) {
-            case RateCheck::TooHigh:
-                EditFieldMutRate(k).SetText(Str(1.0));
-                corrected = true;
-                break;
-            case RateCheck::TooLow:
-                EditFieldMutRate(k).SetText(Str(0.0));
-                corrected = true;
-                break;
-            case RateCheck::InRange:
-                break;
-        }
-    }
-    if (corrected) {
+    if (HoldRatesInRange("EditFieldMutRate", 2)) {
         MsgBox("A mutation rate can't be greater than 1.0 or less than 0.0.");
         return;
     }

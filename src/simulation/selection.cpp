@@ -14,22 +14,7 @@ void WindowPond::EditFieldSurvRate_TextChange() {
 }
 
 void WindowPond::BBSelection_Action() {
-    bool corrected = false;
-    for (std::int32_t i = 0; i < 3; ++i) {
-        switch (CheckRate(Val(EditFieldSurvRate(i).Text()))) {
-            case RateCheck::TooHigh:
-                EditFieldSurvRate(i).SetText(Str(1.0));
-                corrected = true;
-                break;
-            case RateCheck::TooLow:
-                EditFieldSurvRate(i).SetText(Str(0.0));
-                corrected = true;
-                break;
-            case RateCheck::InRange:
-                break;
-        }
-    }
-    if (corrected) {
+    if (HoldRatesInRange("EditFieldSurvRate", 3)) {
         MsgBox("Survival Rates can't be greater than 1.0 or less than 0.0.");
         Refresh();
         return;

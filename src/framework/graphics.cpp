@@ -42,6 +42,32 @@ std::uint32_t Blend(std::uint32_t source, std::uint32_t destination) {
     return result;
 }
 
+// Ovals up to this many rows keep their row half-widths between calls.
+constexpr std::int32_t kLargestRememberedOval = 256;
+
+// The half-width, at the row's centre, of row k (0 at the top of the box) of
+// the ellipse with the given radii; negative when the row's centre lies
+// outside it. Every term is a multiple of one half well within a double's
+// precision, so the result is the same wherever the box stands.
+double OvalHalfSpan(std::int64_t k, double radiusX, double radiusY) {
+    const double dy = (static_cast<double>(k) + 0.5 - radiusY) / radiusY;
+    const double reach = 1.0 - dy * dy;
+    if (reach <= 0.0) return -1.0;
+    return radiusX * std::sqrt(reach);
+}
+
+// std::ceil and std::floor for the magnitudes a column can have (well
+// below 2^62), done in integers, which is several times quicker.
+std::int64_t Ceil(double x) {
+    const auto truncated = static_cast<std::int64_t>(x);
+    return static_cast<double>(truncated) < x ? truncated + 1 : truncated;
+}
+
+std::int64_t Floor(double x) {
+    const auto truncated = static_cast<std::int64_t>(x);
+    return static_cast<double>(truncated) > x ? truncated - 1 : truncated;
+}
+
 }  // namespace
 
 void Graphics::Fill(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
@@ -49,9 +75,13 @@ void Graphics::Fill(std::int32_t x, std::int32_t y, std::int32_t width, std::int
     const Span columns = Clip(x, width, target_.Width());
     const Span rows = Clip(y, height, target_.Height());
     if (columns.Empty() || rows.Empty()) return;
-    for (std::int32_t row = rows.first; row < rows.end; ++row) {
-        std::uint32_t* line = target_.Row(row);
-        std::fill(line + columns.first, line + columns.end, pixel);
+    // The first row is filled pixel by pixel and copied into the others,
+    // which is much quicker for wide rectangles.
+    std::uint32_t* first = target_.Row(rows.first) + columns.first;
+    const std::int32_t count = columns.end - columns.first;
+    std::fill(first, first + count, pixel);
+    for (std::int32_t row = rows.first + 1; row < rows.end; ++row) {
+        std::copy(first, first + count, target_.Row(row) + columns.first);
     }
 }
 
@@ -82,22 +112,28 @@ void Graphics::FillOval(std::int32_t x, std::int32_t y, std::int32_t width, std:
     const double radiusX = width / 2.0;
     const double radiusY = height / 2.0;
     const double centreX = x + radiusX;
-    const double centreY = y + radiusY;
+    const bool remembered = height <= kLargestRememberedOval;
+    if (remembered && (width != ovalWidth_ || height != ovalHeight_)) {
+        ovalHalfSpans_.resize(static_cast<std::size_t>(height));
+        for (std::int32_t k = 0; k < height; ++k) {
+            ovalHalfSpans_[static_cast<std::size_t>(k)] = OvalHalfSpan(k, radiusX, radiusY);
+        }
+        ovalWidth_ = width;
+        ovalHeight_ = height;
+    }
     for (std::int32_t row = rows.first; row < rows.end; ++row) {
-        const double dy = (row + 0.5 - centreY) / radiusY;
-        const double reach = 1.0 - dy * dy;
-        if (reach <= 0.0) continue;
-        const double halfSpan = radiusX * std::sqrt(reach);
+        const std::int64_t k = std::int64_t{row} - y;
+        const double halfSpan = remembered ? ovalHalfSpans_[static_cast<std::size_t>(k)]
+                                           : OvalHalfSpan(k, radiusX, radiusY);
+        if (halfSpan < 0.0) continue;
         // Pixel i is inside when its centre i + 0.5 lies within the span.
-        const double firstColumn = std::ceil(centreX - halfSpan - 0.5);
-        const double lastColumn = std::floor(centreX + halfSpan - 0.5);
-        if (lastColumn < firstColumn) continue;
-        const Span columns = Clip(static_cast<std::int32_t>(firstColumn),
-                                  static_cast<std::int32_t>(lastColumn - firstColumn + 1),
-                                  target_.Width());
-        if (columns.Empty()) continue;
+        // Columns are clipped in 64 bits: far outside the picture they need
+        // not fit in 32.
+        const std::int64_t left = std::max<std::int64_t>(Ceil(centreX - halfSpan - 0.5), 0);
+        const std::int64_t right = std::min<std::int64_t>(Floor(centreX + halfSpan - 0.5), target_.Width() - 1);
+        if (right < left) continue;
         std::uint32_t* line = target_.Row(row);
-        std::fill(line + columns.first, line + columns.end, pixel);
+        std::fill(line + left, line + right + 1, pixel);
     }
 }
 

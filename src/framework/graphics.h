@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "color.h"
 
@@ -44,6 +45,13 @@ private:
     Picture& target_;
     Color foreColor_{};
     bool useOldRenderer_ = false;
+    // The half-widths of the rows of the last oval size filled, by row from
+    // the top of its box; negative where a row has no pixel centre inside.
+    // They depend on the size alone, and the pond fills hundreds of ovals of
+    // two sizes in every frame.
+    std::vector<double> ovalHalfSpans_;
+    std::int32_t ovalWidth_ = 0;
+    std::int32_t ovalHeight_ = 0;
 };
 
 }  // namespace ulvarin

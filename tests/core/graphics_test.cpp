@@ -58,6 +58,45 @@ TEST(Graphics, OvalsFillThePixelsWhoseCentresLieInside) {
     EXPECT_EQ(CountPixels(small, kBlack), 12);
 }
 
+// The rule in exact integers: pixel (i, j) belongs to the oval in the box
+// (x, y, w, h) when its centre lies strictly between the ellipse's top and
+// bottom and, across, within the ellipse or on its edge. u and v are twice
+// the centre's distances from the middle of the box.
+bool InOval(std::int64_t i, std::int64_t j, std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h) {
+    const std::int64_t u = 2 * (i - x) + 1 - w;
+    const std::int64_t v = 2 * (j - y) + 1 - h;
+    return v * v < h * h && u * u * h * h <= w * w * (h * h - v * v);
+}
+
+void ExpectOval(Picture& picture, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
+    picture.Graphics().ClearRect(0, 0, picture.Width(), picture.Height());
+    picture.Graphics().FillOval(x, y, w, h);
+    int wrong = 0;
+    for (int j = 0; j < picture.Height(); ++j) {
+        for (int i = 0; i < picture.Width(); ++i) wrong += (picture.Pixel(i, j) == kBlack) != InOval(i, j, x, y, w, h);
+    }
+    EXPECT_EQ(wrong, 0) << "oval at " << x << ", " << y << " of " << w << " x " << h;
+}
+
+TEST(Graphics, OvalsAreExactAtEverySizeAndPlace) {
+    Picture picture(40, 36, 32);
+    picture.Graphics().SetForeColor(Color{0, 0, 0});
+    // The size changes at every other call; each size is drawn again at a
+    // second place, partly outside the picture.
+    for (std::int32_t w = 1; w <= 24; ++w) {
+        for (std::int32_t h = 1; h <= 24; ++h) {
+            ExpectOval(picture, 3, 4, w, h);
+            ExpectOval(picture, 40 - w / 2, -h / 3, w, h);
+        }
+    }
+    // Taller than any size kept between calls, much wider than the picture,
+    // then small again, and far to either side.
+    ExpectOval(picture, -100000, -130, 200040, 300);
+    ExpectOval(picture, 2, -5, 12, 12);
+    ExpectOval(picture, 1000000, 5, 12, 12);
+    ExpectOval(picture, -1000000, 5, 2000030, 12);
+}
+
 TEST(Graphics, DrawPictureCopiesAndBlends) {
     Picture frame(4, 3, 16);
     frame.Graphics().SetForeColor(Color{0, 0, 0});

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The program as a student meets it: a real X11 client on a private Xvfb
 # screen, looked at through screenshots and driven with real mouse and
-# keyboard events. The pond must be animating, black with gametes of both
-# allele colours; a click on the life-cycle figure must hide it; Ctrl+Q must
-# end the program with exit code 0.
+# keyboard events. The splash must open at start and go by itself after
+# about five seconds; the pond must be animating, black with gametes of both
+# allele colours; a click on the life-cycle figure must hide it; About must
+# open from the Edit menu and close with OK; Ctrl+Q must end the program with
+# exit code 0.
 #
 # Usage: real_window.sh PROGRAM ARTIFACT_DIR
 # The screenshots are kept in ARTIFACT_DIR as real-window-*.png.
@@ -180,8 +182,37 @@ clear_the_view() {
     # Out of the way of everything measured.
     xdotool mousemove 1000 750
 }
-# Windows that open with the main one get a moment to show.
-sleep 0.5
+# --- The splash: over the main window at start, gone by itself ---------------
+# other_window W H: the id of a visible window of the program of that size.
+other_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+        [[ "$id" == "$main_window" ]] && continue
+        WIDTH=0 HEIGHT=0
+        eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+        if ((WIDTH == $1 && HEIGHT == $2)); then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+splash=""
+for _ in $(seq 30); do
+    splash="$(other_window 327 371)" && break
+    sleep 0.1
+done
+[[ -n "$splash" ]] || fail "no 327x371 splash window showed with the main window"
+seen=$(date +%s%N)
+shoot 0-splash
+step "the splash window $splash shows"
+while other_window 327 371 >/dev/null; do
+    (($(date +%s%N) - seen < 9000000000)) || fail "the splash is still there 9 s after it showed"
+    sleep 0.1
+done
+shown_ms=$((($(date +%s%N) - seen) / 1000000))
+((shown_ms >= 3500)) || fail "the splash went after only $shown_ms ms, not after about five seconds"
+step "the splash closed by itself after about $shown_ms ms"
 clear_the_view
 
 # --- The pond -----------------------------------------------------------------
@@ -260,6 +291,32 @@ done
 [[ -n "$hidden" ]] ||
     fail "the figure's place still shows $(wc -l <"$work/figure") colours 4 s after the click, not only the background $background"
 step "the figure is hidden: its place shows only the background $background"
+
+# --- About opens from the Edit menu and closes with OK ------------------------
+xdotool mousemove "$(sx $EMPTY_X)" "$(sy $EMPTY_Y)" click 1
+# The Edit menu is the second title of the menu bar; About is its last item.
+xdotool mousemove "$((win_x + 56))" "$((win_y + menu / 2))" click 1
+sleep 0.4
+xdotool key Up Return
+about=""
+for _ in $(seq 30); do
+    about="$(other_window 441 535)" && break
+    sleep 0.1
+done
+[[ -n "$about" ]] || fail "no 441x535 About window opened from the Edit menu"
+[[ "$(xdotool getwindowname "$about")" == "About Ulvarin" ]] || fail "the About window is not titled About Ulvarin"
+eval "$(xdotool getwindowgeometry --shell "$about" | grep -E '^(X|Y)=')"
+sleep 0.3
+shoot 4-about
+step "the About window $about shows at $X,$Y"
+# OK: 60 x 20 at (361, 491) of the About window.
+xdotool mousemove "$((X + 391))" "$((Y + 501))" click 1
+for _ in $(seq 30); do
+    other_window 441 535 >/dev/null || break
+    sleep 0.1
+done
+other_window 441 535 >/dev/null && fail "the About window is still open after OK"
+step "OK closed the About window"
 
 # --- Ctrl+Q quits with exit code 0 --------------------------------------------
 xdotool mousemove "$(sx $EMPTY_X)" "$(sy $EMPTY_Y)" click 1

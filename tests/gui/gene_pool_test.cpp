@@ -25,12 +25,6 @@ int CountCarrying(const WindowPond& pond, const std::string& allele, bool eggs) 
     return count;
 }
 
-bool StageIs(WindowPond& pond, bool genePool, bool selection, bool migration, bool mutation) {
-    return pond.BBGenePool().Enabled() == genePool && pond.BBIdealPop().Enabled() == genePool &&
-           pond.BBSelection().Enabled() == selection && pond.BBMigration().Enabled() == migration &&
-           pond.BBMutation().Enabled() == mutation;
-}
-
 TEST_F(GenePoolTest, OpeningBuildsAnExactPoolOfEggsAndSperm) {
     WindowPond& pond = Pond();
     EXPECT_EQ(pond.EggTimer().Period(), 40);
@@ -57,7 +51,7 @@ TEST_F(GenePoolTest, OpeningBuildsAnExactPoolOfEggsAndSperm) {
     EXPECT_EQ(pond.SpermArray[51]->Genotype, "a");
     EXPECT_EQ(pond.EggArray[1]->Speed, 0.5);
     EXPECT_EQ(pond.SpermArray[1]->Speed, 2.0);
-    EXPECT_TRUE(StageIs(pond, true, false, false, false));
+    EXPECT_TRUE(StageIs(true, false, false, false));
 }
 
 TEST_F(GenePoolTest, ANewFrequencyBuildsItsExactPool) {
@@ -178,7 +172,7 @@ TEST_F(GenePoolTest, HandlersRunDuringThePauseLeaveTheWindowConsistent) {
     };
     DrawZygote(0.1, 0.1);
     EXPECT_EQ(pond.NumZygotes, (GenotypeCounts{0, 1, 0, 0}));
-    EXPECT_TRUE(StageIs(pond, false, true, false, false));
+    EXPECT_TRUE(StageIs(false, true, false, false));
     EXPECT_FALSE(pond.GenePoolActive);
     EXPECT_EQ(pond.STEgg().Text() + pond.STZygote().Text(), "");
 
@@ -230,7 +224,7 @@ TEST_F(GenePoolTest, ReturnOrEnterTakesARoundedClampedFrequency) {
     EXPECT_EQ(pond.STFreqA().Text(), "0.46");
     EXPECT_EQ(CountCarrying(pond, "A", true), 46);
     EXPECT_EQ(pond.EditFieldFreqA().Text(), "");
-    EXPECT_TRUE(StageIs(pond, true, false, false, false));
+    EXPECT_TRUE(StageIs(true, false, false, false));
     EXPECT_TRUE(pond.GenePoolActive);
     EXPECT_EQ(pond.STTotZygs().Text(), "0");
     EXPECT_TRUE(desktop.messages.empty());
@@ -305,7 +299,7 @@ TEST_F(GenePoolTest, DoneKeepsTheClickedZygotesAndStopsThePond) {
     for (std::size_t i = 1; i < pond.SpermArray.size(); ++i) ASSERT_EQ(pond.SpermArray[i], nullptr);
     EXPECT_EQ(pond.EggArray.size(), 101u);
     EXPECT_FALSE(pond.EditFieldSurvRate(2).HasFocus());
-    EXPECT_TRUE(StageIs(pond, false, true, false, false));
+    EXPECT_TRUE(StageIs(false, true, false, false));
     // The zygote bar in the zygote stage's colour.
     EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 117), kWhite);
     EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 118), 0xFF000000u);
@@ -316,7 +310,7 @@ TEST_F(GenePoolTest, DoneWithoutClicksOpensSelectionWithNoZygotes) {
     Click(pond.BBGenePool());
     EXPECT_EQ(pond.STTotZygs().Text(), "0");
     EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 20, 118), kWhite);
-    EXPECT_TRUE(StageIs(pond, false, true, false, false));
+    EXPECT_TRUE(StageIs(false, true, false, false));
 }
 
 TEST_F(GenePoolTest, IdealReplacesTheClickedCountsWithHardyWeinbergCounts) {
@@ -338,7 +332,7 @@ TEST_F(GenePoolTest, IdealReplacesTheClickedCountsWithHardyWeinbergCounts) {
     Enter(pond.EditFieldFreqA(), "0.08");
     Click(pond.BBIdealPop());
     EXPECT_EQ(pond.STTotZygs().Text(), "101");
-    EXPECT_TRUE(StageIs(pond, false, true, false, false));
+    EXPECT_TRUE(StageIs(false, true, false, false));
 }
 
 TEST_F(GenePoolTest, AFailedSetUpIsReportedAndTheEntryGoesOn) {

@@ -77,6 +77,13 @@ void PondTest::ReachMutation(const GenotypeCounts& adults) {
     Click(pond.BBMigration());
 }
 
+bool PondTest::StageIs(bool genePool, bool selection, bool migration, bool mutation) {
+    WindowPond& pond = Pond();
+    return pond.BBGenePool().Enabled() == genePool && pond.BBIdealPop().Enabled() == genePool &&
+           pond.BBSelection().Enabled() == selection && pond.BBMigration().Enabled() == migration &&
+           pond.BBMutation().Enabled() == mutation;
+}
+
 std::uint32_t PondTest::BackdropPixel(Canvas& canvas, int x, int y) {
     return canvas.Backdrop() ? canvas.Backdrop()->Pixel(x, y) : 0;
 }

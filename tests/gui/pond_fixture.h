@@ -33,6 +33,9 @@ protected:
     // adults, through Done, Done with the rates as they are, and migrants.
     void ReachMutation(const GenotypeCounts& adults);
 
+    // Whether the five buttons show exactly this stage of the life cycle.
+    bool StageIs(bool genePool, bool selection, bool migration, bool mutation);
+
     // The pixel at (x, y) of a canvas's backdrop picture.
     std::uint32_t BackdropPixel(Canvas& canvas, int x, int y);
 

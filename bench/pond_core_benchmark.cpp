@@ -9,6 +9,7 @@
 #include "framework/numbers.h"
 #include "framework/picture.h"
 #include "gametes/gamete.h"
+#include "gametes/pond_frame.h"
 
 namespace ulvarin {
 namespace {
@@ -25,23 +26,6 @@ std::vector<std::unique_ptr<Gamete>> Pool(const Extent& pond) {
     return pool;
 }
 
-template <typename Gamete>
-void Swim(std::vector<std::unique_ptr<Gamete>>& pool, const Extent& pond) {
-    for (std::size_t i = 1; i < pool.size(); ++i) {
-        pool[i]->Bounce(&pond);
-        pool[i]->Move();
-    }
-}
-
-template <typename Gamete>
-void Draw(const std::vector<std::unique_ptr<Gamete>>& pool, Graphics& g) {
-    for (std::size_t i = 1; i < pool.size(); ++i) {
-        const Gamete& gamete = *pool[i];
-        g.SetForeColor(gamete.SkinColor);
-        g.FillOval(ToInt32(gamete.xLoc), ToInt32(gamete.yLoc), gamete.width, gamete.height);
-    }
-}
-
 void BM_PondTickPure(benchmark::State& state) {
     const FixedExtent pond(160, 120);
     auto eggs = Pool<Egg>(pond);
@@ -51,12 +35,12 @@ void BM_PondTickPure(benchmark::State& state) {
     // The canvas's own surface starts transparent, as on screen.
     Picture canvas(pond.Width(), pond.Height(), 32, 0u);
     for (auto _ : state) {
-        Swim(eggs, pond);
-        Swim(sperm, pond);
+        SwimAll(eggs, pond);
+        SwimAll(sperm, pond);
         frame.Graphics().SetForeColor(CMY(100, 100, 100));
         frame.Graphics().FillRect(0, 0, frame.Width(), frame.Height());
-        Draw(eggs, frame.Graphics());
-        Draw(sperm, frame.Graphics());
+        DrawAll(eggs, frame.Graphics());
+        DrawAll(sperm, frame.Graphics());
         canvas.Graphics().DrawPicture(frame, 0, 0);
         benchmark::DoNotOptimize(canvas.Bits());
         benchmark::ClobberMemory();

@@ -197,12 +197,15 @@ other_window() {
     done
     return 1
 }
-splash=""
-for _ in $(seq 30); do
-    splash="$(other_window 327 371)" && break
-    sleep 0.1
-done
-[[ -n "$splash" ]] || fail "no 327x371 splash window showed with the main window"
+# await_window W H: other_window, waiting up to 3 s for it to show.
+await_window() {
+    for _ in $(seq 30); do
+        other_window "$1" "$2" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+splash="$(await_window 327 371)" || fail "no 327x371 splash window showed with the main window"
 seen=$(date +%s%N)
 shoot 0-splash
 step "the splash window $splash shows"
@@ -298,12 +301,7 @@ xdotool mousemove "$(sx $EMPTY_X)" "$(sy $EMPTY_Y)" click 1
 xdotool mousemove "$((win_x + 56))" "$((win_y + menu / 2))" click 1
 sleep 0.4
 xdotool key Up Return
-about=""
-for _ in $(seq 30); do
-    about="$(other_window 441 535)" && break
-    sleep 0.1
-done
-[[ -n "$about" ]] || fail "no 441x535 About window opened from the Edit menu"
+about="$(await_window 441 535)" || fail "no 441x535 About window opened from the Edit menu"
 [[ "$(xdotool getwindowname "$about")" == "About Ulvarin" ]] || fail "the About window is not titled About Ulvarin"
 eval "$(xdotool getwindowgeometry --shell "$about" | grep -E '^(X|Y)=')"
 sleep 0.3

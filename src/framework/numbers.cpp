@@ -1,9 +1,9 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -68,18 +68,63 @@ std::size_t LeadingNumberLength(std::string_view text) {
     return i;
 }
 
+// The power of ten of the first non-zero digit of a decimal number of the
+// form LeadingNumberLength accepts, far enough to tell a number too large for
+// a Double from one too small. The exponent saturates.
+std::int64_t DecimalMagnitude(std::string_view number) {
+    std::size_t i = (number[0] == '+' || number[0] == '-') ? 1 : 0;
+    std::int64_t integerDigits = 0;
+    std::int64_t leading = 0;  // of the first non-zero digit, counted from the point
+    bool found = false;
+    for (; i < number.size() && IsDigit(number[i]); ++i) {
+        if (!found && number[i] != '0') {
+            found = true;
+            leading = integerDigits;
+        }
+        ++integerDigits;
+    }
+    std::int64_t magnitude = found ? integerDigits - 1 - leading : 0;
+    if (i < number.size() && number[i] == '.') {
+        for (std::int64_t place = 1; ++i < number.size() && IsDigit(number[i]); ++place) {
+            if (!found && number[i] != '0') {
+                found = true;
+                magnitude = -place;
+            }
+        }
+    }
+    if (i < number.size()) {  // an exponent
+        ++i;
+        const bool negative = number[i] == '-';
+        if (number[i] == '+' || number[i] == '-') ++i;
+        std::int64_t exponent = 0;
+        for (; i < number.size(); ++i) {
+            exponent = std::min<std::int64_t>(exponent * 10 + (number[i] - '0'), 1'000'000);
+        }
+        magnitude += negative ? -exponent : exponent;
+    }
+    return magnitude;
+}
+
 }  // namespace
 
+// Read with from_chars, which knows only the point: the user's locale, which
+// the GUI library makes the C library's at start-up, never changes a number.
 double Val(std::string_view text) {
     std::size_t start = 0;
     while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
     text.remove_prefix(start);
-    const std::size_t length = LeadingNumberLength(text);
-    if (length == 0) return 0.0;
-    // strtod needs a terminated string; it reads exactly the number found above
-    // and gives +-HUGE_VAL (infinity) when the number is beyond a Double.
-    const std::string number(text.substr(0, length));
-    return std::strtod(number.c_str(), nullptr);
+    const std::string_view number = text.substr(0, LeadingNumberLength(text));
+    if (number.empty()) return 0.0;
+    // from_chars takes no sign of its own; the sign goes on afterwards.
+    const bool negative = number[0] == '-';
+    const std::string_view magnitude = number.substr(number[0] == '+' || negative ? 1 : 0);
+    double value = 0.0;
+    const auto read = std::from_chars(magnitude.data(), magnitude.data() + magnitude.size(), value);
+    if (read.ec == std::errc::result_out_of_range) {
+        // Beyond a Double: infinity when too large, zero when too small.
+        value = DecimalMagnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
 }
 
 std::string Str(std::int32_t n) { return std::to_string(n); }

@@ -43,6 +43,21 @@ TEST(Val, NeverGivesNaNForAnyText) {
     EXPECT_EQ(Val(std::string("4\0" "2", 3)), 4.0);
 }
 
+TEST(Val, TellsNumbersTooLargeFromNumbersTooSmall) {
+    // Past the ends of a Double, wherever the digits and the exponent put it.
+    EXPECT_EQ(Val("0.001e312"), kInf);
+    EXPECT_EQ(Val("-000123.4e307"), -kInf);
+    EXPECT_EQ(Val("1e99999999999999999999999"), kInf);
+    EXPECT_EQ(Val("123e-330"), 0.0);
+    EXPECT_EQ(Val("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(Val("1e-99999999999999999999999"), 0.0);
+    EXPECT_TRUE(std::signbit(Val("-1e-999")));
+    // And the last ones inside.
+    EXPECT_EQ(Val("1.7976931348623157e308"), std::numeric_limits<double>::max());
+    EXPECT_EQ(Val("4.9406564584124654e-324"), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(Val("+0.000000000000000000001e21"), 1.0);
+}
+
 TEST(Str, DoublesReadBackExactlyInTheirShortestForm) {
     EXPECT_EQ(Str(1.0), "1");
     EXPECT_EQ(Str(0.0), "0");

@@ -12,7 +12,11 @@ namespace ulvarin {
 namespace {
 
 // The text a key stands for, as the KeyDown handler receives it; empty for a
-// key that types nothing (a lone modifier, a function key).
+// key that types nothing (a lone modifier, a function key) and for a shortcut.
+// Only the keys themselves give Return and Enter: Ctrl with a letter types that
+// letter's control character (Ctrl+C is character 3, Ctrl+M 13), and such a
+// key is the desktop's shortcut (copy, paste, select all, undo), which goes
+// to the field untouched.
 std::string KeyText(const QKeyEvent& event) {
     switch (event.key()) {
         case Qt::Key_Return: return Chr(13);
@@ -25,7 +29,13 @@ std::string KeyText(const QKeyEvent& event) {
         case Qt::Key_Up: return Chr(30);
         case Qt::Key_Down: return Chr(31);
         case Qt::Key_Delete: return Chr(127);
-        default: return event.text().toStdString();
+        default: {
+            const QString text = event.text();
+            for (const QChar c : text) {
+                if (c.category() == QChar::Other_Control) return {};
+            }
+            return text.toStdString();
+        }
     }
 }
 

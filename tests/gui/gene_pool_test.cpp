@@ -2,6 +2,8 @@
 // drawing zygotes by clicks with the pause after each, a new frequency of A,
 // and closing the stage with Done or Ideal.
 #include <QApplication>
+#include <QClipboard>
+#include <QTest>
 #include <QWidget>
 
 #include "framework/numbers.h"
@@ -252,6 +254,56 @@ TEST_F(GenePoolTest, EveryOtherKeyReachesTheField) {
     EXPECT_TRUE(pond.EditFieldFreqA().HasFocus() || !pond.Frame()->isActiveWindow());
     PressReturn(pond.EditFieldFreqA());
     EXPECT_EQ(pond.STFreqA().Text(), "0.3");
+}
+
+// A key pressed with Ctrl as an X11 desktop delivers it: with the control
+// character of the letter as its text (Ctrl+C is character 3).
+void CtrlClick(EditField& field, char letter) {
+    const auto key = static_cast<Qt::Key>(Qt::Key_A + (letter - 'A'));
+    QTest::sendKeyEvent(QTest::Click, field.Widget(), key, QString(QChar(letter - 'A' + 1)), Qt::ControlModifier);
+}
+
+TEST_F(GenePoolTest, ControlKeysInTheFieldAreTheDesktopsShortcutsNotReturn) {
+    WindowPond& pond = Pond();
+    QApplication::setActiveWindow(pond.Frame());
+    DrawZygote(0.1, 0.9);
+    EditField& field = pond.EditFieldFreqA();
+    field.SetFocus();
+    Type(field, "0.3");
+    const Egg* firstEgg = pond.EggArray[1].get();
+    // Ctrl+C types the character of Enter, Ctrl+M that of Return: neither
+    // takes the value, and a copy leaves the generation alone.
+    CtrlClick(field, 'C');
+    CtrlClick(field, 'M');
+    EXPECT_EQ(pond.STFreqA().Text(), "0.5");
+    EXPECT_EQ(pond.EggArray[1].get(), firstEgg) << "the pool is not rebuilt";
+    EXPECT_EQ(pond.NumZygotes, (GenotypeCounts{0, 0, 1, 0}));
+
+    // Select all and copy, as anywhere on this desktop; paste after the end.
+    QGuiApplication::clipboard()->clear();
+    CtrlClick(field, 'A');
+    CtrlClick(field, 'C');
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("0.3"));
+    QTest::keyClick(field.Widget(), Qt::Key_End);
+    CtrlClick(field, 'V');
+    EXPECT_EQ(field.Text(), "0.30.3");
+    CtrlClick(field, 'Z');
+    EXPECT_EQ(field.Text(), "0.3") << "undo";
+    EXPECT_EQ(pond.STFreqA().Text(), "0.5");
+
+    // The menu bar's shortcuts still work from the field.
+    CtrlClick(field, 'R');
+    EXPECT_EQ(pond.NumZygotes, (GenotypeCounts{})) << "Ctrl+R is Reset";
+    EXPECT_EQ(field.Text(), "");
+
+    // Return and keypad Enter still take the value.
+    Type(field, "0.2");
+    QTest::keyClick(field.Widget(), Qt::Key_Return);
+    EXPECT_EQ(pond.STFreqA().Text(), "0.2");
+    Type(field, "0.4");
+    QTest::keyClick(field.Widget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(pond.STFreqA().Text(), "0.4");
+    EXPECT_TRUE(desktop.messages.empty());
 }
 
 TEST_F(GenePoolTest, AnEntryWhileAnEggIsDrawnKeepsTheEgg) {

@@ -137,15 +137,18 @@ void Window::SetMenuBar(std::shared_ptr<ulvarin::MenuBar> menuBar) {
 void Window::Show() {
     if (closed_) return;
     // Dialog frames open in the middle of the screen unless told otherwise.
+    // Only when they open: a window already open comes to the front where
+    // the user left it.
     const bool centred = properties_.placement == WindowPlacement::CentredOnMainScreen ||
                          properties_.frame == WindowFrame::ModalDialog;
-    if (centred) {
+    if (centred && !shown_) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame = frame_->frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
             frame_->move(frame.topLeft());
         }
     }
+    shown_ = true;
     frame_->show();
     frame_->raise();
     frame_->activateWindow();

@@ -66,6 +66,8 @@ public:
     // its layout made it visible. An exception leaves the window unregistered.
     void Constructor();
 
+    // Opens the window (centred, for a dialog or a centred window) or, when
+    // it is open already, brings it to the front without moving it.
     void Show();
     // Hides the window and lets it go. A closed window is no longer found by
     // its class name; it is destroyed once no handler of it is running.
@@ -157,6 +159,7 @@ private:
     std::multimap<std::string, Control*, std::less<>> byName_;
     std::map<std::string, std::function<bool()>> menuHandlers_;
     int runningHandlers_ = 0;
+    bool shown_ = false;
     bool closed_ = false;
 };
 

@@ -159,6 +159,9 @@ TEST_F(AboutTest, TheMenuItemOpensOneWindowBringsItToTheFrontAndLaterBuildsAFres
     ASSERT_TRUE(item.Enabled());
     item.Action()->trigger();
     QPointer<WindowAbout> first = &WindowAbout::Instance();
+    // The user moves it aside and goes back to the main window.
+    const QPoint movedTo = first->Frame()->pos() - QPoint(100, 60);
+    first->Frame()->move(movedTo);
     Pond().Show();
     QApplication::processEvents();
     ASSERT_EQ(QApplication::activeWindow(), Pond().Frame());
@@ -166,6 +169,7 @@ TEST_F(AboutTest, TheMenuItemOpensOneWindowBringsItToTheFrontAndLaterBuildsAFres
     QApplication::processEvents();
     EXPECT_EQ(&WindowAbout::Instance(), first.data()) << "no second About window";
     EXPECT_EQ(QApplication::activeWindow(), first->Frame());
+    EXPECT_EQ(first->Frame()->pos(), movedTo) << "it comes to the front where the user left it";
 
     Click(first->Find<PushButton>("PushButtonClose"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

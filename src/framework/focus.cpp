@@ -1,15 +1,12 @@
 #include "focus.h"
 
-#include <QApplication>
-#include <QWidget>
+#include "runtime.h"
+#include "window.h"
 
 namespace ulvarin {
 
 void ClearFocus() {
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget* window : windows) {
-        if (QWidget* focused = window->focusWidget()) focused->clearFocus();
-    }
+    for (Window* window : AllWindows()) window->ClearControlFocus();
 }
 
 }  // namespace ulvarin

@@ -105,6 +105,7 @@ Application* AppObject() { return State().app.get(); }
 void ReleaseAppObject() { State().app.reset(); }
 
 void RememberWindow(Window* window) { State().allWindows.push_back(window); }
+const std::vector<Window*>& AllWindows() { return State().allWindows; }
 
 void ForgetWindow(Window* window) {
     Erase(State().allWindows, window);

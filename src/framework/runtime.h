@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ulvarin {
 
@@ -33,6 +34,7 @@ void ReleaseAppObject();
 
 // Every window that exists, and among them the one open window of each class.
 void RememberWindow(Window* window);
+const std::vector<Window*>& AllWindows();
 void ForgetWindow(Window* window);
 void RegisterImplicitWindow(Window* window);
 void UnregisterImplicitWindow(Window* window);

@@ -84,6 +84,9 @@ void Window::Constructor() {
     CreateControls();
     AddMenuHandlers(*this);
     RegisterImplicitWindow(this);
+    // A window opens with no control focused, until the user clicks or tabs
+    // into one.
+    ClearControlFocus();
     Dispatch([this] { Event_Open(); });
     if (properties_.visible && !closed_) Show();
 }
@@ -170,6 +173,10 @@ void Window::LetGo() {
 }
 
 void Window::Refresh() { frame_->update(); }
+
+void Window::ClearControlFocus() {
+    if (frame_->focusWidget() != frame_) frame_->setFocus(Qt::OtherFocusReason);
+}
 
 void Window::Adopt(std::unique_ptr<Control> control) {
     byName_.emplace(control->Name(), control.get());

@@ -74,6 +74,10 @@ public:
     void Close();
     bool Closed() const { return closed_; }
     void Refresh();
+    // No control of this window keeps the keyboard focus. The window itself
+    // holds it instead: keys and shortcuts still reach the window, and when
+    // the window is activated again no control gets the focus back.
+    void ClearControlFocus();
 
     void SetProperties(const WindowProperties& properties);
     const WindowProperties& Properties() const { return properties_; }

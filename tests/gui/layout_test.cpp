@@ -2,11 +2,14 @@
 // its opening value, and nothing handled on the way.
 #include <QApplication>
 #include <QImage>
+#include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include "artifacts.h"
 #include "pond/pond_layout.h"
 #include "pond_fixture.h"
+#include "windows/window_about.h"
 
 namespace ulvarin::testing {
 namespace {
@@ -115,6 +118,57 @@ TEST_F(LayoutTest, TheWindowIsBuiltOnceAndOpeningValuesRaiseNoHandler) {
     EXPECT_FALSE(first.Properties().resizeable);
     EXPECT_EQ(first.Content()->width(), 640);
     EXPECT_EQ(first.Content()->height(), 500);
+}
+
+// The field that has the keyboard focus, or nullptr when none has it.
+EditField* FocusedField(WindowPond& pond) {
+    for (std::size_t i = 0; i < pond.ControlCount(); ++i) {
+        auto* field = dynamic_cast<EditField*>(&pond.ControlAt(i));
+        if (field != nullptr && field->Widget() == QApplication::focusWidget()) return field;
+    }
+    return nullptr;
+}
+
+// A key as the desktop delivers it: to the window, which hands it on to
+// whatever has the focus there.
+void PressKey(WindowPond& pond, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(pond.Frame()->windowHandle(), key, modifiers);
+}
+
+TEST_F(LayoutTest, NoFieldHasTheFocusAtOpeningNorOnceClearedWhenTheWindowComesBack) {
+    WindowPond& pond = Pond();
+    QApplication::setActiveWindow(pond.Frame());
+    EXPECT_EQ(FocusedField(pond), nullptr) << "the window opens as Reset leaves it";
+    PressKey(pond, Qt::Key_Return);
+    EXPECT_EQ(pond.STFreqA().Text(), "0.5") << "a stray Return takes nothing";
+
+    pond.EditFieldSurvRate(1).SetFocus();
+    ASSERT_EQ(FocusedField(pond), &pond.EditFieldSurvRate(1));
+    Click(pond.BBIdealPop());  // clears the focus
+    EXPECT_EQ(FocusedField(pond), nullptr);
+
+    // The window loses and regains activation, as after a message box ...
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(pond.Frame());
+    EXPECT_EQ(FocusedField(pond), nullptr);
+    // ... and with another of the program's windows active in between.
+    WindowAbout::Instance();
+    QApplication::processEvents();
+    ASSERT_NE(QApplication::activeWindow(), pond.Frame());
+    QApplication::setActiveWindow(pond.Frame());
+    EXPECT_EQ(FocusedField(pond), nullptr);
+
+    // The window still takes its keys: Return commits nothing, Ctrl+R resets.
+    PressKey(pond, Qt::Key_Return);
+    EXPECT_TRUE(StageIs(false, true, false, false));
+    PressKey(pond, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(StageIs(true, false, false, false));
+    EXPECT_EQ(pond.STFreqA().Text(), "0.5");
+
+    // A field the user clicks or tabs into takes the focus as ever.
+    PressKey(pond, Qt::Key_Tab);
+    EXPECT_EQ(FocusedField(pond), &pond.EditFieldFreqA());
+    EXPECT_TRUE(desktop.messages.empty());
 }
 
 TEST_F(LayoutTest, MultiLineLabelsBreakAtCarriageReturns) {

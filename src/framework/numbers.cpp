@@ -21,9 +21,7 @@ std::int32_t ToInt32(double x) {
     return static_cast<std::int32_t>(rounded);
 }
 
-namespace {
-
-std::int32_t Saturate(std::int64_t value) {
+std::int32_t SaturateToInt32(std::int64_t value) {
     constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
     constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
     if (value > kMax) return kMax;
@@ -31,14 +29,12 @@ std::int32_t Saturate(std::int64_t value) {
     return static_cast<std::int32_t>(value);
 }
 
-}  // namespace
-
 std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b) {
-    return Saturate(std::int64_t{a} + std::int64_t{b});
+    return SaturateToInt32(std::int64_t{a} + std::int64_t{b});
 }
 
 std::int32_t SaturatingSubtract(std::int32_t a, std::int32_t b) {
-    return Saturate(std::int64_t{a} - std::int64_t{b});
+    return SaturateToInt32(std::int64_t{a} - std::int64_t{b});
 }
 
 namespace {

@@ -18,6 +18,9 @@ double Round(double x);
 // so no input can make the conversion undefined.
 std::int32_t ToInt32(double x);
 
+// A 64-bit integer held to the 32-bit range.
+std::int32_t SaturateToInt32(std::int64_t value);
+
 // 32-bit integer arithmetic that saturates instead of overflowing.
 std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b);
 std::int32_t SaturatingSubtract(std::int32_t a, std::int32_t b);

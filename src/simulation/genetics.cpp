@@ -5,7 +5,7 @@
 namespace ulvarin {
 
 std::int32_t TotalOf(const GenotypeCounts& counts) {
-    return SaturatingAdd(SaturatingAdd(counts[kAA], counts[kAa]), counts[kaa]);
+    return SaturateToInt32(std::int64_t{counts[kAA]} + counts[kAa] + counts[kaa]);
 }
 
 double RoundToHundredths(double x) { return Round(x * 100) / 100; }

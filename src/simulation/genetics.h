@@ -19,6 +19,7 @@ inline constexpr int kAa = 2;
 inline constexpr int kaa = 3;
 
 // The sum of the three genotype counts, saturated at the 32-bit range.
+// Summed in 64 bits: the result depends on no order of addition.
 std::int32_t TotalOf(const GenotypeCounts& counts);
 
 // A value rounded to two decimals: Round(x * 100) / 100.

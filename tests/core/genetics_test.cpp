@@ -10,6 +10,7 @@ namespace ulvarin {
 namespace {
 
 constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
 
 TEST(GenePool, IsExactNotSampled) {
     EXPECT_EQ(GametesCarryingA(0.5, 100), 50);
@@ -57,6 +58,13 @@ TEST(Selection, JuvenilesAreZygotesTimesTheirSurvivalRate) {
     EXPECT_EQ(huge, (GenotypeCounts{0, kMax, std::numeric_limits<std::int32_t>::min(), kMax}));
     EXPECT_EQ(TotalOf(huge), kMax - 1) << "the true sum, which fits";
     EXPECT_EQ(TotalOf({0, kMax, kMax, 0}), kMax);
+    // The sum is saturated once, at the end, so no order of the counts
+    // changes it.
+    constexpr std::int32_t kTwoBillion = 2'000'000'000;
+    EXPECT_EQ(TotalOf({0, kTwoBillion, kTwoBillion, -kTwoBillion}), kTwoBillion);
+    EXPECT_EQ(TotalOf({0, -kTwoBillion, kTwoBillion, kTwoBillion}), kTwoBillion);
+    EXPECT_EQ(TotalOf({0, kMin, kMin, kMax}), kMin);
+    EXPECT_EQ(TotalOf({0, kMin, -30, 20}), kMin);
 }
 
 TEST(Migration, AdultsNeverFallBelowZero) {

@@ -76,10 +76,21 @@ TEST_F(GenerationTest, LiveRatesOutOfRangeShowWhatTheyGive) {
     EXPECT_EQ(pond.STNumJuvs(0).Text(), "60");
     pond.EditFieldSurvRate(0).SetText("-1");
     EXPECT_EQ(pond.STNumJuvs(0).Text(), "-30");
-    for (const char* huge : {"1e308", "-1e308", "1e999"}) {
-        pond.EditFieldSurvRate(1).SetText(huge);
-        EXPECT_EQ(pond.STTotJuvs().Text(), Str(TotalOf(pond.NumJuveniles)));
+    // Counts out of the 32-bit range saturate; the total is the true sum of
+    // -30, the Aa count and 20, saturated once.
+    const std::vector<std::pair<const char*, const char*>> huge{
+        {"1e308", "2147483637"}, {"-1e308", "-2147483648"}, {"1e999", "2147483637"}};
+    for (const auto& [rate, total] : huge) {
+        pond.EditFieldSurvRate(1).SetText(rate);
+        EXPECT_EQ(pond.STTotJuvs().Text(), total) << rate;
     }
+
+    // Large counts whose sum fits show that sum, whatever their order.
+    Enter(pond.EditFieldFreqA(), "0.5");
+    Click(pond.BBIdealPop());  // 25, 50, 25
+    SetRates(pond, "8e7", "4e7", "-8e7");
+    EXPECT_EQ(pond.NumJuveniles, (GenotypeCounts{0, 2000000000, 2000000000, -2000000000}));
+    EXPECT_EQ(pond.STTotJuvs().Text(), "2000000000");
     EXPECT_TRUE(desktop.messages.empty());
 }
 

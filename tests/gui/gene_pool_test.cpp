@@ -218,7 +218,11 @@ TEST_F(GenePoolTest, ClosingTheWindowDuringThePauseEndsItSafely) {
 
 TEST_F(GenePoolTest, ReturnOrEnterTakesARoundedClampedFrequency) {
     WindowPond& pond = Pond();
-    Click(pond.BBIdealPop());  // from the selection stage
+    // From the mutation stage, with every count and every histogram filled.
+    Click(pond.BBIdealPop());
+    ReachMutation({0, 30, 40, 30});
+    Canvas* histograms[] = {&pond.CanZygoteHisto(), &pond.CanJuvenileHisto(), &pond.CanAdHisto()};
+    for (Canvas* histogram : histograms) ASSERT_NE(BackdropPixel(*histogram, 20, 110), kWhite);
     pond.EditFieldFreqA().SetText("0.456");
     PressEnter(pond.EditFieldFreqA());
     EXPECT_EQ(pond.STFreqA().Text(), "0.46");
@@ -226,8 +230,16 @@ TEST_F(GenePoolTest, ReturnOrEnterTakesARoundedClampedFrequency) {
     EXPECT_EQ(pond.EditFieldFreqA().Text(), "");
     EXPECT_TRUE(StageIs(true, false, false, false));
     EXPECT_TRUE(pond.GenePoolActive);
-    EXPECT_EQ(pond.STTotZygs().Text(), "0");
     EXPECT_TRUE(desktop.messages.empty());
+    // A new pool starts a new generation: every count back to 0.
+    EXPECT_EQ(pond.NumZygotes, (GenotypeCounts{}));
+    EXPECT_EQ(pond.NumJuveniles, (GenotypeCounts{}));
+    EXPECT_EQ(pond.NumAdults, (GenotypeCounts{}));
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(pond.STNumZygs(k).Text() + pond.STNumJuvs(k).Text() + pond.STNumAds(k).Text(), "000") << k;
+    }
+    EXPECT_EQ(pond.STTotZygs().Text() + pond.STTotJuvs().Text() + pond.STTotAdults().Text(), "000");
+    for (Canvas* histogram : histograms) EXPECT_EQ(BackdropPixel(*histogram, 20, 110), kWhite) << histogram->Name();
 
     Enter(pond.EditFieldFreqA(), "1.004");
     EXPECT_EQ(pond.STFreqA().Text(), "1");

@@ -27,9 +27,20 @@ void SetMigrants(WindowPond& pond, const char* aa, const char* ab, const char* b
 TEST_F(GenerationTest, SelectionFollowsTheRatesLiveAndDoneFixesTheJuveniles) {
     WindowPond& pond = Pond();
     Click(pond.BBIdealPop());  // zygotes 25, 50, 25
-    pond.EditFieldSurvRate(1).SetFocus();
-    pond.EditFieldSurvRate(1).SetText("");
-    Type(pond.EditFieldSurvRate(1), "0.5");
+    // The student's own keys, with no text set by the program: "1.0" rubbed
+    // out and "0.5" typed. The counts follow each key.
+    EditField& heterozygotes = pond.EditFieldSurvRate(1);
+    heterozygotes.SetFocus();
+    QTest::keyClick(heterozygotes.Widget(), Qt::Key_End);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(heterozygotes.Widget(), Qt::Key_Backspace);
+    ASSERT_EQ(heterozygotes.Text(), "");
+    Type(heterozygotes, "0.5");
+    EXPECT_EQ(pond.NumJuveniles, (GenotypeCounts{0, 25, 25, 25}));
+    EXPECT_EQ(pond.STNumJuvs(1).Text(), "25");
+    EXPECT_EQ(pond.STTotJuvs().Text(), "75");
+    EXPECT_EQ(BackdropPixel(pond.CanJuvenileHisto(), 60, 100), kWhite);
+    EXPECT_EQ(BackdropPixel(pond.CanJuvenileHisto(), 60, 94), 0xFF000000u) << "the Aa bar 25 high";
+
     SetRates(pond, "1.0", "0.5", "0.0");
     EXPECT_EQ(pond.NumJuveniles, (GenotypeCounts{0, 25, 25, 0}));
     EXPECT_EQ(pond.STNumJuvs(1).Text(), "25");

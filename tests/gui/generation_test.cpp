@@ -226,6 +226,17 @@ TEST_F(GenerationTest, ResetPutsEverythingBackWhateverTheStage) {
     int carryingA = 0;
     for (std::size_t i = 1; i < pond.EggArray.size(); ++i) carryingA += pond.EggArray[i]->Genotype == "A";
     EXPECT_EQ(carryingA, 50);
+
+    // Again from the gene pool, an egg drawn and a field being typed in:
+    // the egg is dropped and no field keeps the focus.
+    desktop.randoms = {0.1};
+    Click(pond.CanGenePool());
+    ASSERT_EQ(pond.STEgg().Text(), "A");
+    pond.EditFieldMigrants(2).SetFocus();
+    ASSERT_TRUE(pond.EditFieldMigrants(2).HasFocus());
+    pond.FileReset_Action();
+    EXPECT_EQ(pond.STEgg().Text() + pond.STSperm().Text() + pond.STZygote().Text(), "");
+    EXPECT_FALSE(pond.EditFieldMigrants(2).HasFocus());
 }
 
 TEST_F(GenerationTest, TheFigureTogglesOnEveryClickWhereverItLands) {

@@ -62,8 +62,10 @@ TEST_F(GenerationTest, SelectionDoneCorrectsRatesOutOfRangeAndStops) {
     WindowPond& pond = Pond();
     Click(pond.BBIdealPop());
     SetRates(pond, "1.5", "1", "-0.2");
+    pond.EditFieldSurvRate(2).SetFocus();
     Click(pond.BBSelection());
     EXPECT_EQ(desktop.messages, std::vector<std::string>{"Survival Rates can't be greater than 1.0 or less than 0.0."});
+    EXPECT_TRUE(pond.EditFieldSurvRate(2).HasFocus()) << "the student goes on typing where they were";
     EXPECT_EQ(pond.EditFieldSurvRate(0).Text(), Str(1.0));
     EXPECT_EQ(pond.EditFieldSurvRate(1).Text(), "1");
     EXPECT_EQ(pond.EditFieldSurvRate(2).Text(), Str(0.0));
@@ -178,8 +180,10 @@ TEST_F(GenerationTest, MutationRatesOutOfRangeAreCorrectedWithOneMessage) {
     ReachMutation({0, 30, 40, 30});
     pond.EditFieldMutRate(0).SetText("1.01");
     pond.EditFieldMutRate(1).SetText("-0.001");
+    pond.EditFieldMutRate(1).SetFocus();
     Click(pond.BBMutation());
     EXPECT_EQ(desktop.messages, std::vector<std::string>{"A mutation rate can't be greater than 1.0 or less than 0.0."});
+    EXPECT_TRUE(pond.EditFieldMutRate(1).HasFocus()) << "the field being typed in keeps the focus";
     EXPECT_EQ(pond.EditFieldMutRate(0).Text(), Str(1.0));
     EXPECT_EQ(pond.EditFieldMutRate(1).Text(), Str(0.0));
     EXPECT_EQ(pond.NumAdults, (GenotypeCounts{0, 30, 40, 30}));

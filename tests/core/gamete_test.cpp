@@ -15,7 +15,7 @@ using testing::ScriptedChance;
 const FixedExtent kPond(160, 120);
 
 TEST(GameteConstruct, PlacesInsideTheMarginsWithTheKindsSpeedSizeAndColour) {
-    ScriptedChance chance({0.0, 0.0, 0.0, 0.999999, 0.999999, 0.999999});
+    ScriptedChance chance({0.0, 0.0, 0.0, 0.999999, 0.999999, 0.999999, 0.1, 0.25, 0.75});
     Egg low;
     low.Construct(&kPond, "A");
     EXPECT_EQ(low.Direction, 0.0);
@@ -35,6 +35,14 @@ TEST(GameteConstruct, PlacesInsideTheMarginsWithTheKindsSpeedSizeAndColour) {
     EXPECT_EQ(high.Speed, 2.0);
     EXPECT_EQ(high.height, 4);
     EXPECT_EQ(high.SkinColor, CMY(0.5, 0.2, 0.0));
+
+    // Heading, then across, then down: each draw to its own coordinate.
+    Egg placed;
+    placed.Construct(&kPond, "A");
+    EXPECT_EQ(placed.Direction, 0.1 * 2.0 * kHalfTurn);
+    EXPECT_EQ(placed.xLoc, 50.0) << "20 + 0.25 * (160 - 40)";
+    EXPECT_EQ(placed.yLoc, 80.0) << "20 + 0.75 * (120 - 40)";
+    EXPECT_EQ(placed.y, 80.0);
 }
 
 TEST(GameteConstruct, OtherAllelesAreGreyAndNarrowCanvasesPlaceBackwards) {

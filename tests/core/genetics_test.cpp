@@ -45,6 +45,10 @@ TEST(IdealCounts, RoundEachGenotypeOnItsOwn) {
     const auto high = IdealCounts(0.08);
     EXPECT_EQ(high, (GenotypeCounts{0, 1, 15, 85}));
     EXPECT_EQ(TotalOf(high), 101);
+    // 2p, then times 1 - p, then times 100: 45.49999... rounds down to 45,
+    // where 200 * p * (1 - p) would give 45.5 and 46.
+    EXPECT_EQ(IdealCounts(0.35), (GenotypeCounts{0, 12, 45, 42}));
+    EXPECT_EQ(IdealCounts(0.65), (GenotypeCounts{0, 42, 45, 12}));
 }
 
 TEST(Selection, JuvenilesAreZygotesTimesTheirSurvivalRate) {

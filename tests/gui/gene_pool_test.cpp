@@ -220,7 +220,11 @@ TEST_F(GenePoolTest, ClosingTheWindowDuringThePauseEndsItSafely) {
 
 TEST_F(GenePoolTest, ReturnOrEnterTakesARoundedClampedFrequency) {
     WindowPond& pond = Pond();
-    Click(pond.BBIdealPop());  // from the selection stage
+    // From the mutation stage, with every count and every histogram filled.
+    Click(pond.BBIdealPop());
+    ReachMutation({0, 30, 40, 30});
+    Canvas* histograms[] = {&pond.CanZygoteHisto(), &pond.CanJuvenileHisto(), &pond.CanAdHisto()};
+    for (Canvas* histogram : histograms) ASSERT_NE(BackdropPixel(*histogram, 20, 110), kWhite);
     pond.EditFieldFreqA().SetText("0.456");
     PressEnter(pond.EditFieldFreqA());
     EXPECT_EQ(pond.STFreqA().Text(), "0.46");
@@ -228,8 +232,16 @@ TEST_F(GenePoolTest, ReturnOrEnterTakesARoundedClampedFrequency) {
     EXPECT_EQ(pond.EditFieldFreqA().Text(), "");
     EXPECT_TRUE(StageIs(true, false, false, false));
     EXPECT_TRUE(pond.GenePoolActive);
-    EXPECT_EQ(pond.STTotZygs().Text(), "0");
     EXPECT_TRUE(desktop.messages.empty());
+    // A new pool starts a new generation: every count back to 0.
+    EXPECT_EQ(pond.NumZygotes, (GenotypeCounts{}));
+    EXPECT_EQ(pond.NumJuveniles, (GenotypeCounts{}));
+    EXPECT_EQ(pond.NumAdults, (GenotypeCounts{}));
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(pond.STNumZygs(k).Text() + pond.STNumJuvs(k).Text() + pond.STNumAds(k).Text(), "000") << k;
+    }
+    EXPECT_EQ(pond.STTotZygs().Text() + pond.STTotJuvs().Text() + pond.STTotAdults().Text(), "000");
+    for (Canvas* histogram : histograms) EXPECT_EQ(BackdropPixel(*histogram, 20, 110), kWhite) << histogram->Name();
 
     Enter(pond.EditFieldFreqA(), "1.004");
     EXPECT_EQ(pond.STFreqA().Text(), "1");
@@ -338,22 +350,26 @@ TEST_F(GenePoolTest, AnythingTypedGivesAFrequencyWithinRange) {
 
 TEST_F(GenePoolTest, DoneKeepsTheClickedZygotesAndStopsThePond) {
     WindowPond& pond = Pond();
-    DrawZygote(0.1, 0.9);
+    // Three Aa zygotes: a bar tall enough to have an inside.
+    for (int i = 0; i < 3; ++i) DrawZygote(0.1, 0.9);
     desktop.randoms = {0.1};
     Click(pond.CanGenePool());  // an egg drawn, no sperm yet
     pond.EditFieldSurvRate(2).SetFocus();
     Click(pond.BBGenePool());
     EXPECT_FALSE(pond.GenePoolActive);
     EXPECT_EQ(pond.STEgg().Text(), "") << "the half-drawn egg is dropped";
-    EXPECT_EQ(pond.NumZygotes, (GenotypeCounts{0, 0, 1, 0}));
-    EXPECT_EQ(pond.STNumZygs(1).Text(), "1");
+    EXPECT_EQ(pond.NumZygotes, (GenotypeCounts{0, 0, 3, 0}));
+    EXPECT_EQ(pond.STNumZygs(1).Text(), "3");
     for (std::size_t i = 1; i < pond.EggArray.size(); ++i) ASSERT_EQ(pond.EggArray[i], nullptr);
     for (std::size_t i = 1; i < pond.SpermArray.size(); ++i) ASSERT_EQ(pond.SpermArray[i], nullptr);
     EXPECT_EQ(pond.EggArray.size(), 101u);
     EXPECT_FALSE(pond.EditFieldSurvRate(2).HasFocus());
     EXPECT_TRUE(StageIs(false, true, false, false));
-    // The zygote bar in the zygote stage's colour.
-    EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 117), kWhite);
+    // The zygote bar, rows 116 to 118, framed in black and filled in the
+    // zygote stage's colour.
+    EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 115), kWhite);
+    EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 116), 0xFF000000u);
+    EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 117), CMY(0.4, 0, 0.4).Pixel());
     EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 118), 0xFF000000u);
 }
 

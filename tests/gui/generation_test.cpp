@@ -27,9 +27,20 @@ void SetMigrants(WindowPond& pond, const char* aa, const char* ab, const char* b
 TEST_F(GenerationTest, SelectionFollowsTheRatesLiveAndDoneFixesTheJuveniles) {
     WindowPond& pond = Pond();
     Click(pond.BBIdealPop());  // zygotes 25, 50, 25
-    pond.EditFieldSurvRate(1).SetFocus();
-    pond.EditFieldSurvRate(1).SetText("");
-    Type(pond.EditFieldSurvRate(1), "0.5");
+    // The student's own keys, with no text set by the program: "1.0" rubbed
+    // out and "0.5" typed. The counts follow each key.
+    EditField& heterozygotes = pond.EditFieldSurvRate(1);
+    heterozygotes.SetFocus();
+    QTest::keyClick(heterozygotes.Widget(), Qt::Key_End);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(heterozygotes.Widget(), Qt::Key_Backspace);
+    ASSERT_EQ(heterozygotes.Text(), "");
+    Type(heterozygotes, "0.5");
+    EXPECT_EQ(pond.NumJuveniles, (GenotypeCounts{0, 25, 25, 25}));
+    EXPECT_EQ(pond.STNumJuvs(1).Text(), "25");
+    EXPECT_EQ(pond.STTotJuvs().Text(), "75");
+    EXPECT_EQ(BackdropPixel(pond.CanJuvenileHisto(), 60, 100), kWhite);
+    EXPECT_EQ(BackdropPixel(pond.CanJuvenileHisto(), 60, 94), 0xFF000000u) << "the Aa bar 25 high";
+
     SetRates(pond, "1.0", "0.5", "0.0");
     EXPECT_EQ(pond.NumJuveniles, (GenotypeCounts{0, 25, 25, 0}));
     EXPECT_EQ(pond.STNumJuvs(1).Text(), "25");
@@ -51,8 +62,10 @@ TEST_F(GenerationTest, SelectionDoneCorrectsRatesOutOfRangeAndStops) {
     WindowPond& pond = Pond();
     Click(pond.BBIdealPop());
     SetRates(pond, "1.5", "1", "-0.2");
+    pond.EditFieldSurvRate(2).SetFocus();
     Click(pond.BBSelection());
     EXPECT_EQ(desktop.messages, std::vector<std::string>{"Survival Rates can't be greater than 1.0 or less than 0.0."});
+    EXPECT_TRUE(pond.EditFieldSurvRate(2).HasFocus()) << "the student goes on typing where they were";
     EXPECT_EQ(pond.EditFieldSurvRate(0).Text(), Str(1.0));
     EXPECT_EQ(pond.EditFieldSurvRate(1).Text(), "1");
     EXPECT_EQ(pond.EditFieldSurvRate(2).Text(), Str(0.0));
@@ -178,8 +191,10 @@ TEST_F(GenerationTest, MutationRatesOutOfRangeAreCorrectedWithOneMessage) {
     ReachMutation({0, 30, 40, 30});
     pond.EditFieldMutRate(0).SetText("1.01");
     pond.EditFieldMutRate(1).SetText("-0.001");
+    pond.EditFieldMutRate(1).SetFocus();
     Click(pond.BBMutation());
     EXPECT_EQ(desktop.messages, std::vector<std::string>{"A mutation rate can't be greater than 1.0 or less than 0.0."});
+    EXPECT_TRUE(pond.EditFieldMutRate(1).HasFocus()) << "the field being typed in keeps the focus";
     EXPECT_EQ(pond.EditFieldMutRate(0).Text(), Str(1.0));
     EXPECT_EQ(pond.EditFieldMutRate(1).Text(), Str(0.0));
     EXPECT_EQ(pond.NumAdults, (GenotypeCounts{0, 30, 40, 30}));
@@ -226,6 +241,17 @@ TEST_F(GenerationTest, ResetPutsEverythingBackWhateverTheStage) {
     int carryingA = 0;
     for (std::size_t i = 1; i < pond.EggArray.size(); ++i) carryingA += pond.EggArray[i]->Genotype == "A";
     EXPECT_EQ(carryingA, 50);
+
+    // Again from the gene pool, an egg drawn and a field being typed in:
+    // the egg is dropped and no field keeps the focus.
+    desktop.randoms = {0.1};
+    Click(pond.CanGenePool());
+    ASSERT_EQ(pond.STEgg().Text(), "A");
+    pond.EditFieldMigrants(2).SetFocus();
+    ASSERT_TRUE(pond.EditFieldMigrants(2).HasFocus());
+    pond.FileReset_Action();
+    EXPECT_EQ(pond.STEgg().Text() + pond.STSperm().Text() + pond.STZygote().Text(), "");
+    EXPECT_FALSE(pond.EditFieldMigrants(2).HasFocus());
 }
 
 TEST_F(GenerationTest, TheFigureTogglesOnEveryClickWhereverItLands) {

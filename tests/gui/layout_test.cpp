@@ -1,5 +1,10 @@
 // The main window as it opens: every control where the layout puts it, with
 // its opening value, and nothing handled on the way.
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <vector>
+
 #include <QApplication>
 #include <QImage>
 #include <QTest>
@@ -171,6 +176,38 @@ TEST_F(LayoutTest, NoFieldHasTheFocusAtOpeningNorOnceClearedWhenTheWindowComesBa
     EXPECT_TRUE(desktop.messages.empty());
 }
 
+// The lines of text a label shows on screen, top to bottom: each band of
+// rows with ink, as the span of columns the ink covers.
+std::vector<std::pair<int, int>> RenderedLines(const StaticText& label) {
+    const QImage image = label.Widget()->grab().toImage();
+    // The paper is the colour of most pixels; ink stands out from it.
+    std::map<QRgb, int> seen;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) ++seen[image.pixel(x, y)];
+    }
+    const int paper = qGray(std::ranges::max_element(seen, {}, &std::pair<const QRgb, int>::second)->first);
+    std::vector<std::pair<int, int>> lines;
+    bool inLine = false;
+    for (int y = 0; y < image.height(); ++y) {
+        int left = image.width();
+        int right = -1;
+        for (int x = 0; x < image.width(); ++x) {
+            if (std::abs(qGray(image.pixel(x, y)) - paper) > 80) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+        if (right < 0) {
+            inLine = false;
+            continue;
+        }
+        if (!inLine) lines.emplace_back(left, right);
+        lines.back() = {std::min(lines.back().first, left), std::max(lines.back().second, right)};
+        inLine = true;
+    }
+    return lines;
+}
+
 TEST_F(LayoutTest, MultiLineLabelsBreakAtCarriageReturns) {
     WindowPond& pond = Pond();
     const auto& zygotes = pond.Find<StaticText>("StaticText4");
@@ -180,6 +217,16 @@ TEST_F(LayoutTest, MultiLineLabelsBreakAtCarriageReturns) {
     EXPECT_EQ(prompt.Alignment(), TextAlign::Right);
     EXPECT_EQ(prompt.Text(), "Enter new value,\rthen hit return key:");
     EXPECT_EQ(pond.Find<StaticText>("StaticText12").Text(), "Total = ");
+
+    // On screen each carriage return starts a line: "Number", "of" and the
+    // stage each on its own, where wrapping alone would give two lines.
+    for (const char* name : {"StaticText4", "StaticText17", "StaticText26"}) {
+        EXPECT_EQ(RenderedLines(pond.Find<StaticText>(name)).size(), 3u) << name;
+    }
+    // The prompt breaks after "value,": its first line is the shorter one.
+    const auto promptLines = RenderedLines(prompt);
+    ASSERT_EQ(promptLines.size(), 2u);
+    EXPECT_LT(promptLines[0].second - promptLines[0].first, promptLines[1].second - promptLines[1].first);
 }
 
 TEST_F(LayoutTest, RenderedWindowShowsItsControls) {

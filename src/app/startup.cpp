@@ -18,16 +18,27 @@ int RunUlvarin(int argc, char** argv) {
     return RuntimeExit();
 }
 
-void StartUpAndRun() {
+void NewAppInstance() {
+    auto app = std::make_unique<App>();
+    app->SetMenuBar(Menu::Instance());
+    RegisterAppObject(std::move(app));
+}
+
+void ApplicationAddMenuHandlers() {
+    App::Instance().AddMenuHandler("AppleAbout", [] { return App::Instance().AppleAbout_Action(); });
+}
+
+// The main window opens itself; the framework keeps it.
+void MakeDefaultView() { WindowPond::Instance(); }
+
+void StartUpAndRun(const StartUpSteps& steps) {
     try {
-        auto app = std::make_unique<App>();
-        app->SetMenuBar(Menu::Instance());
-        RegisterAppObject(std::move(app));
-        App::Instance().AddMenuHandler("AppleAbout", [] { return App::Instance().AppleAbout_Action(); });
-        WindowPond::Instance();
-        RuntimeRun();
+        steps.newAppInstance();
+        steps.addMenuHandlers();
+        steps.makeDefaultView();
+        steps.run();
     } catch (const std::exception& error) {
-        UnhandledException(error.what());
+        StartUpException(error.what());
     }
 }
 

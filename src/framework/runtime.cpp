@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QStyleFactory>
 #include <algorithm>
+#include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "application.h"
@@ -90,7 +92,7 @@ int RuntimeExit() {
     state.app.reset();
     InstallDesktop(nullptr);
     state.qtApplication.reset();
-    return state.exitCode;
+    return std::exchange(state.exitCode, 0);
 }
 
 void Quit() {
@@ -164,6 +166,11 @@ void HandleMenuCommand(MenuItem& item) {
 
 void UnhandledException(const std::string& what) {
     MsgBox("Ulvarin met an error it could not handle (" + what + ") and carries on.");
+}
+
+void StartUpException(const std::string& what) {
+    State().exitCode = EXIT_FAILURE;
+    MsgBox("Ulvarin cannot start (" + what + ") and will close.");
 }
 
 }  // namespace ulvarin

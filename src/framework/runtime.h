@@ -19,7 +19,8 @@ void RuntimeInit(int& argc, char** argv);
 // Runs the event loop after raising the application's Open event; returns
 // when the application quits.
 void RuntimeRun();
-// Ends the framework and gives the process exit code of the last run.
+// Ends the framework and gives the process exit code of the last run: the
+// event loop's, or a failure's when the program could not start.
 int RuntimeExit();
 
 // Ends the event loop. Waits in progress (the pause after a zygote) notice it
@@ -59,7 +60,10 @@ W& ImplicitWindow() {
 void RefreshMenuStates(Window* front);
 void HandleMenuCommand(MenuItem& item);
 
-// The report of an exception that no handler caught.
+// The report of an exception that no handler caught. The program goes on.
 void UnhandledException(const std::string& what);
+// The report of an exception that stopped the program's start-up: the
+// program cannot run, and the exit code of the run says it failed.
+void StartUpException(const std::string& what);
 
 }  // namespace ulvarin

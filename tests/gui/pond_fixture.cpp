@@ -7,16 +7,15 @@
 
 #include "app/app.h"
 #include "app/menu.h"
+#include "app/startup.h"
 #include "framework/runtime.h"
 
 namespace ulvarin::testing {
 
 void PondTest::SetUp() {
     InstallDesktop(&desktop);
-    auto app = std::make_unique<App>();
-    app->SetMenuBar(Menu::Instance());
-    RegisterAppObject(std::move(app));
-    App::Instance().AddMenuHandler("AppleAbout", [] { return App::Instance().AppleAbout_Action(); });
+    NewAppInstance();
+    ApplicationAddMenuHandlers();
 }
 
 void PondTest::TearDown() {

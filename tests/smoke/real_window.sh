@@ -3,21 +3,26 @@
 # screen, looked at through screenshots and driven with real mouse and
 # keyboard events. The splash must open at start and go by itself after
 # about five seconds; the pond must be animating, black with gametes of both
-# allele colours; a click on the life-cycle figure must hide it; About must
-# open from the Edit menu and close with OK; Ctrl+Q must end the program with
-# exit code 0.
+# allele colours; a click on the life-cycle figure must hide it; a frequency
+# typed into its field must build its pool, and Ctrl keys there must take
+# nothing; About must open from the Edit menu and close with OK; Ctrl+Q must
+# end the program with exit code 0.
 #
-# Usage: real_window.sh PROGRAM ARTIFACT_DIR
-# The screenshots are kept in ARTIFACT_DIR as real-window-*.png.
+# Usage: real_window.sh PROGRAM ARTIFACT_DIR [LOCALE_DIR]
+# The screenshots are kept in ARTIFACT_DIR as real-window-*.png. With
+# LOCALE_DIR, a folder holding a compiled de_DE.UTF-8, the program runs under
+# that locale, which writes decimals with a comma.
 set -uo pipefail
 
 program="${1:?usage: real_window.sh PROGRAM ARTIFACT_DIR}"
 artifacts="${2:?usage: real_window.sh PROGRAM ARTIFACT_DIR}"
+locale_dir="${3:-}"
 
 # Where the layout puts things, in the content area below the menu bar.
 readonly CONTENT_HEIGHT=500
 readonly POND_X=41 POND_Y=67 POND_W=160 POND_H=120
 readonly FIGURE_X=239 FIGURE_Y=189 FIGURE_W=180 FIGURE_H=140
+readonly FIELD_X=151 FIELD_Y=42 FIELD_W=35 FIELD_H=20
 # A spot with no control on it, to click the window active.
 readonly EMPTY_X=400 EMPTY_Y=20
 readonly BLACK='#000000' ALLELE_A='#0099FF' ALLELE_a='#80CCFF'
@@ -100,7 +105,14 @@ if [[ -n "${ASAN_OPTIONS:-}${LSAN_OPTIONS:-}" ]]; then
     } >"$work/lsan.supp"
     export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$work/lsan.supp"
 fi
-env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$runtime" "$program" >"$work/program.log" 2>&1 &
+user_locale=()
+if [[ -n "$locale_dir" ]]; then
+    [[ -d "$locale_dir/de_DE.UTF-8" ]] || fail "no compiled de_DE.UTF-8 in $locale_dir"
+    user_locale=(LOCPATH="$locale_dir" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8)
+    step "the program runs under de_DE.UTF-8"
+fi
+env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$runtime" "${user_locale[@]}" "$program" \
+    >"$work/program.log" 2>&1 &
 app_pid=$!
 
 # Every top-level window of the program is called Ulvarin; the main window
@@ -294,6 +306,36 @@ done
 [[ -n "$hidden" ]] ||
     fail "the figure's place still shows $(wc -l <"$work/figure") colours 4 s after the click, not only the background $background"
 step "the figure is hidden: its place shows only the background $background"
+
+# --- A frequency typed into its field, and the desktop's Ctrl keys there ------
+# pond_alleles NAME: a shot, and the pond's pixels of allele A and of allele a.
+pond_alleles() {
+    shoot "$1"
+    colours "$artifacts/real-window-$1.png" "${pond[@]}" >"$work/pond-$1"
+    echo "$(count "$ALLELE_A" <"$work/pond-$1") $(count "$ALLELE_a" <"$work/pond-$1")"
+}
+# mostly_A A a: far more of allele A than of allele a, and some of each.
+mostly_A() { (($1 > 5 * $2 && $2 > 0)); }
+
+xdotool mousemove "$(sx $((FIELD_X + FIELD_W / 2)))" "$(sy $((FIELD_Y + FIELD_H / 2)))" click 1
+xdotool type --delay 40 0.95
+xdotool key Return
+xdotool mousemove 1000 750
+sleep 0.5
+read -r allele_A allele_a <<<"$(pond_alleles 5-frequency)"
+mostly_A "$allele_A" "$allele_a" ||
+    fail "after 0.95 and Return the pond shows $allele_A pixels of allele A and $allele_a of allele a"
+step "0.95 with Return: $allele_A pond pixels of allele A, $allele_a of allele a"
+
+# The field keeps the focus. Ctrl+A and Ctrl+C select and copy; Ctrl+C and
+# Ctrl+M type the characters of Enter and Return, but take nothing.
+xdotool type --delay 40 0
+xdotool key ctrl+a ctrl+c ctrl+m
+sleep 0.5
+read -r allele_A allele_a <<<"$(pond_alleles 6-ctrl-keys)"
+mostly_A "$allele_A" "$allele_a" ||
+    fail "Ctrl+A, Ctrl+C, Ctrl+M with 0 in the field changed the pond: $allele_A pixels of A, $allele_a of a"
+step "Ctrl+A, Ctrl+C and Ctrl+M in the field took nothing"
 
 # --- About opens from the Edit menu and closes with OK ------------------------
 xdotool mousemove "$(sx $EMPTY_X)" "$(sy $EMPTY_Y)" click 1

@@ -41,64 +41,56 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The length of the decimal number at the start of `text`, 0 when there is none.
-std::size_t LeadingNumberLength(std::string_view text) {
+// The decimal number at the start of a text: its length (0 when there is
+// none), and the power of ten of its first non-zero digit, which is all it
+// takes to tell a number too large for a Double from one too small.
+struct LeadingNumber {
+    std::size_t length = 0;
+    std::int64_t magnitude = 0;
+};
+
+LeadingNumber ScanLeadingNumber(std::string_view text) {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     std::size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+    bool nonZeroSeen = false;
+    std::int64_t magnitude = 0;
+    // Before the point, each digit after the first non-zero one is a power
+    // of ten more; after it, the first non-zero digit's place is the power.
+    while (i < text.size() && IsDigit(text[i])) {
+        if (nonZeroSeen) ++magnitude;
+        nonZeroSeen = nonZeroSeen || text[i] != '0';
+        ++i;
+        ++digits;
+    }
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+        for (std::int64_t place = -1; i < text.size() && IsDigit(text[i]); --place) {
+            if (!nonZeroSeen && text[i] != '0') {
+                nonZeroSeen = true;
+                magnitude = place;
+            }
+            ++i;
+            ++digits;
+        }
     }
-    if (digits == 0) return 0;
-    // An exponent counts only when at least one digit follows it.
+    if (digits == 0) return {};
+    // An exponent counts only when at least one digit follows it; it is read
+    // only far enough to be beyond any Double.
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
+        const bool negative = j < text.size() && text[j] == '-';
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
         if (j < text.size() && IsDigit(text[j])) {
-            while (j < text.size() && IsDigit(text[j])) ++j;
+            std::int64_t exponent = 0;
+            for (; j < text.size() && IsDigit(text[j]); ++j) {
+                exponent = std::min<std::int64_t>(exponent * 10 + (text[j] - '0'), 1'000'000);
+            }
+            magnitude += negative ? -exponent : exponent;
             i = j;
         }
     }
-    return i;
-}
-
-// The power of ten of the first non-zero digit of a decimal number of the
-// form LeadingNumberLength accepts, far enough to tell a number too large for
-// a Double from one too small. The exponent saturates.
-std::int64_t DecimalMagnitude(std::string_view number) {
-    std::size_t i = (number[0] == '+' || number[0] == '-') ? 1 : 0;
-    std::int64_t integerDigits = 0;
-    std::int64_t leading = 0;  // of the first non-zero digit, counted from the point
-    bool found = false;
-    for (; i < number.size() && IsDigit(number[i]); ++i) {
-        if (!found && number[i] != '0') {
-            found = true;
-            leading = integerDigits;
-        }
-        ++integerDigits;
-    }
-    std::int64_t magnitude = found ? integerDigits - 1 - leading : 0;
-    if (i < number.size() && number[i] == '.') {
-        for (std::int64_t place = 1; ++i < number.size() && IsDigit(number[i]); ++place) {
-            if (!found && number[i] != '0') {
-                found = true;
-                magnitude = -place;
-            }
-        }
-    }
-    if (i < number.size()) {  // an exponent
-        ++i;
-        const bool negative = number[i] == '-';
-        if (number[i] == '+' || number[i] == '-') ++i;
-        std::int64_t exponent = 0;
-        for (; i < number.size(); ++i) {
-            exponent = std::min<std::int64_t>(exponent * 10 + (number[i] - '0'), 1'000'000);
-        }
-        magnitude += negative ? -exponent : exponent;
-    }
-    return magnitude;
+    return {i, magnitude};
 }
 
 }  // namespace
@@ -109,16 +101,17 @@ double Val(std::string_view text) {
     std::size_t start = 0;
     while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
     text.remove_prefix(start);
-    const std::string_view number = text.substr(0, LeadingNumberLength(text));
-    if (number.empty()) return 0.0;
+    const LeadingNumber scanned = ScanLeadingNumber(text);
+    if (scanned.length == 0) return 0.0;
+    const std::string_view number = text.substr(0, scanned.length);
     // from_chars takes no sign of its own; the sign goes on afterwards.
     const bool negative = number[0] == '-';
-    const std::string_view magnitude = number.substr(number[0] == '+' || negative ? 1 : 0);
+    const std::string_view digits = number.substr(number[0] == '+' || negative ? 1 : 0);
     double value = 0.0;
-    const auto read = std::from_chars(magnitude.data(), magnitude.data() + magnitude.size(), value);
+    const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (read.ec == std::errc::result_out_of_range) {
         // Beyond a Double: infinity when too large, zero when too small.
-        value = DecimalMagnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        value = scanned.magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
 }

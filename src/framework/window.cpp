@@ -144,14 +144,13 @@ void Window::Show() {
     // the user left it.
     const bool centred = properties_.placement == WindowPlacement::CentredOnMainScreen ||
                          properties_.frame == WindowFrame::ModalDialog;
-    if (centred && !shown_) {
+    if (centred && !frame_->isVisible()) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame = frame_->frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
             frame_->move(frame.topLeft());
         }
     }
-    shown_ = true;
     frame_->show();
     frame_->raise();
     frame_->activateWindow();

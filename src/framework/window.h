@@ -163,7 +163,6 @@ private:
     std::multimap<std::string, Control*, std::less<>> byName_;
     std::map<std::string, std::function<bool()>> menuHandlers_;
     int runningHandlers_ = 0;
-    bool shown_ = false;
     bool closed_ = false;
 };
 

@@ -36,9 +36,15 @@ void StartUpAndRun(const StartUpSteps& steps) {
         steps.newAppInstance();
         steps.addMenuHandlers();
         steps.makeDefaultView();
-        steps.run();
     } catch (const std::exception& error) {
         StartUpException(error.what());
+        return;
+    }
+    // From here the program has started: a failure is no longer one of start-up.
+    try {
+        steps.run();
+    } catch (const std::exception& error) {
+        RunException(error.what());
     }
 }
 

@@ -27,9 +27,11 @@ struct StartUpSteps {
 // back the framework's exit code.
 int RunUlvarin(int argc, char** argv);
 
-// The start-up sequence and the event loop. An exception that escapes them
-// means the program could not start: the steps after it are skipped, the
-// framework says so, and shut-down follows all the same.
+// The start-up sequence and the event loop. An exception that escapes a step
+// before the loop means the program could not start: the steps after it are
+// skipped and the framework says so. One that escapes the running loop ends a
+// program that did start, and the framework says that instead. Either way
+// shut-down follows all the same.
 void StartUpAndRun(const StartUpSteps& steps = {});
 
 // Releases, in order: the kept pictures, every window, the shared menu bar.

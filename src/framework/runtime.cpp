@@ -173,4 +173,9 @@ void StartUpException(const std::string& what) {
     MsgBox("Ulvarin cannot start (" + what + ") and will close.");
 }
 
+void RunException(const std::string& what) {
+    State().exitCode = EXIT_FAILURE;
+    MsgBox("Ulvarin met an error it could not handle (" + what + ") and will close.");
+}
+
 }  // namespace ulvarin

@@ -20,7 +20,8 @@ void RuntimeInit(int& argc, char** argv);
 // when the application quits.
 void RuntimeRun();
 // Ends the framework and gives the process exit code of the last run: the
-// event loop's, or a failure's when the program could not start.
+// event loop's, or a failure's when the program could not start or its loop
+// failed. The next run starts again from 0.
 int RuntimeExit();
 
 // Ends the event loop. Waits in progress (the pause after a zygote) notice it
@@ -65,5 +66,8 @@ void UnhandledException(const std::string& what);
 // The report of an exception that stopped the program's start-up: the
 // program cannot run, and the exit code of the run says it failed.
 void StartUpException(const std::string& what);
+// The report of an exception that escaped the running event loop: the program
+// started but cannot go on, and the exit code of the run says it failed.
+void RunException(const std::string& what);
 
 }  // namespace ulvarin

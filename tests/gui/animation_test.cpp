@@ -13,8 +13,6 @@ namespace {
 
 using AnimationTest = PondTest;
 
-constexpr std::uint32_t kBlack = 0xFF000000u;
-
 template <typename Gamete>
 std::unique_ptr<Gamete> StillGamete(double xLoc, double yLoc, std::int32_t size, Color color) {
     auto gamete = std::make_unique<Gamete>();

@@ -14,12 +14,6 @@ namespace {
 
 using CommaLocaleTest = PondTest;
 
-int EggsCarryingA(const WindowPond& pond) {
-    int count = 0;
-    for (std::size_t i = 1; i < pond.EggArray.size(); ++i) count += pond.EggArray[i]->Genotype == "A";
-    return count;
-}
-
 TEST_F(CommaLocaleTest, NumbersAreReadAndWrittenWithAPoint) {
     // Without this the test would prove nothing.
     ASSERT_STREQ(std::localeconv()->decimal_point, ",") << std::setlocale(LC_ALL, nullptr);
@@ -34,12 +28,12 @@ TEST_F(CommaLocaleTest, NumbersAreReadAndWrittenWithAPoint) {
 
     // The opening pool, from the label's "0.5".
     WindowPond& pond = Pond();
-    EXPECT_EQ(EggsCarryingA(pond), 50);
+    EXPECT_EQ(CountCarrying("A", true), 50);
 
     // A typed frequency.
     Enter(pond.EditFieldFreqA(), "0.29");
     EXPECT_EQ(pond.STFreqA().Text(), "0.29");
-    EXPECT_EQ(EggsCarryingA(pond), 29);
+    EXPECT_EQ(CountCarrying("A", true), 29);
     EXPECT_TRUE(desktop.messages.empty());
 
     // Ideal counts, a survival rate and a mutation rate.

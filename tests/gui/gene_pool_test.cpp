@@ -15,18 +15,6 @@ namespace {
 
 using GenePoolTest = PondTest;
 
-constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
-
-int CountCarrying(const WindowPond& pond, const std::string& allele, bool eggs) {
-    int count = 0;
-    if (eggs) {
-        for (std::size_t i = 1; i < pond.EggArray.size(); ++i) count += pond.EggArray[i]->Genotype == allele;
-    } else {
-        for (std::size_t i = 1; i < pond.SpermArray.size(); ++i) count += pond.SpermArray[i]->Genotype == allele;
-    }
-    return count;
-}
-
 TEST_F(GenePoolTest, OpeningBuildsAnExactPoolOfEggsAndSperm) {
     WindowPond& pond = Pond();
     EXPECT_EQ(pond.EggTimer().Period(), 40);
@@ -34,7 +22,7 @@ TEST_F(GenePoolTest, OpeningBuildsAnExactPoolOfEggsAndSperm) {
     ASSERT_TRUE(pond.GenePoolImage);
     EXPECT_EQ(pond.GenePoolImage->Width(), 160);
     EXPECT_EQ(pond.GenePoolImage->Height(), 120);
-    EXPECT_EQ(pond.GenePoolImage->Pixel(80, 60), 0xFF000000u);
+    EXPECT_EQ(pond.GenePoolImage->Pixel(80, 60), kBlack);
     for (Canvas* histogram : {&pond.CanZygoteHisto(), &pond.CanJuvenileHisto(), &pond.CanAdHisto()}) {
         ASSERT_TRUE(histogram->Backdrop());
         EXPECT_EQ(histogram->Backdrop()->Width(), 121);
@@ -60,15 +48,15 @@ TEST_F(GenePoolTest, ANewFrequencyBuildsItsExactPool) {
     WindowPond& pond = Pond();
     Enter(pond.EditFieldFreqA(), "0.29");
     EXPECT_EQ(pond.STFreqA().Text(), "0.29");
-    EXPECT_EQ(CountCarrying(pond, "A", true), 29);
-    EXPECT_EQ(CountCarrying(pond, "A", false), 29);
+    EXPECT_EQ(CountCarrying("A", true), 29);
+    EXPECT_EQ(CountCarrying("A", false), 29);
     EXPECT_EQ(pond.EggArray[29]->Genotype, "A");
     EXPECT_EQ(pond.EggArray[30]->Genotype, "a");
 
     Enter(pond.EditFieldFreqA(), "0");
-    EXPECT_EQ(CountCarrying(pond, "a", true), 100);
+    EXPECT_EQ(CountCarrying("a", true), 100);
     Enter(pond.EditFieldFreqA(), "1");
-    EXPECT_EQ(CountCarrying(pond, "A", false), 100);
+    EXPECT_EQ(CountCarrying("A", false), 100);
     EXPECT_EQ(pond.EggArray[0], nullptr);
 }
 
@@ -91,7 +79,7 @@ TEST_F(GenePoolTest, TwoClicksDrawEggAndSpermAndCountTheZygote) {
     EXPECT_EQ(pond.STNumZygs(1).Text(), "1");
     EXPECT_EQ(pond.STTotZygs().Text(), "1");
     // The live zygote bar: one white row above the bottom, framed in black.
-    EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 118), 0xFF000000u);
+    EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 118), kBlack);
     EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 117), kWhite);
     // Back to the empty state once the pause is over.
     EXPECT_EQ(pond.STEgg().Text() + pond.STSperm().Text() + pond.STZygote().Text(), "");
@@ -228,7 +216,7 @@ TEST_F(GenePoolTest, ReturnOrEnterTakesARoundedClampedFrequency) {
     pond.EditFieldFreqA().SetText("0.456");
     PressEnter(pond.EditFieldFreqA());
     EXPECT_EQ(pond.STFreqA().Text(), "0.46");
-    EXPECT_EQ(CountCarrying(pond, "A", true), 46);
+    EXPECT_EQ(CountCarrying("A", true), 46);
     EXPECT_EQ(pond.EditFieldFreqA().Text(), "");
     EXPECT_TRUE(StageIs(true, false, false, false));
     EXPECT_TRUE(pond.GenePoolActive);
@@ -255,7 +243,7 @@ TEST_F(GenePoolTest, ReturnOrEnterTakesARoundedClampedFrequency) {
     Enter(pond.EditFieldFreqA(), "-0.2");
     EXPECT_EQ(desktop.messages, std::vector<std::string>{"Oops!  The frequency of allele A can't be less than 0."});
     EXPECT_EQ(pond.STFreqA().Text(), "0");
-    EXPECT_EQ(CountCarrying(pond, "a", false), 100);
+    EXPECT_EQ(CountCarrying("a", false), 100);
 }
 
 TEST_F(GenePoolTest, EveryOtherKeyReachesTheField) {
@@ -368,9 +356,9 @@ TEST_F(GenePoolTest, DoneKeepsTheClickedZygotesAndStopsThePond) {
     // The zygote bar, rows 116 to 118, framed in black and filled in the
     // zygote stage's colour.
     EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 115), kWhite);
-    EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 116), 0xFF000000u);
+    EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 116), kBlack);
     EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 117), CMY(0.4, 0, 0.4).Pixel());
-    EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 118), 0xFF000000u);
+    EXPECT_EQ(BackdropPixel(pond.CanZygoteHisto(), 60, 118), kBlack);
 }
 
 TEST_F(GenePoolTest, DoneWithoutClicksOpensSelectionWithNoZygotes) {

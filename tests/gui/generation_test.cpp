@@ -10,8 +10,6 @@ namespace {
 
 using GenerationTest = PondTest;
 
-constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
-
 void SetRates(WindowPond& pond, const char* aa, const char* ab, const char* bb) {
     pond.EditFieldSurvRate(0).SetText(aa);
     pond.EditFieldSurvRate(1).SetText(ab);
@@ -39,14 +37,14 @@ TEST_F(GenerationTest, SelectionFollowsTheRatesLiveAndDoneFixesTheJuveniles) {
     EXPECT_EQ(pond.STNumJuvs(1).Text(), "25");
     EXPECT_EQ(pond.STTotJuvs().Text(), "75");
     EXPECT_EQ(BackdropPixel(pond.CanJuvenileHisto(), 60, 100), kWhite);
-    EXPECT_EQ(BackdropPixel(pond.CanJuvenileHisto(), 60, 94), 0xFF000000u) << "the Aa bar 25 high";
+    EXPECT_EQ(BackdropPixel(pond.CanJuvenileHisto(), 60, 94), kBlack) << "the Aa bar 25 high";
 
     SetRates(pond, "1.0", "0.5", "0.0");
     EXPECT_EQ(pond.NumJuveniles, (GenotypeCounts{0, 25, 25, 0}));
     EXPECT_EQ(pond.STNumJuvs(1).Text(), "25");
     EXPECT_EQ(pond.STTotJuvs().Text(), "50");
     EXPECT_EQ(BackdropPixel(pond.CanJuvenileHisto(), 20, 100), kWhite) << "live bars are white";
-    EXPECT_EQ(BackdropPixel(pond.CanJuvenileHisto(), 20, 94), 0xFF000000u);
+    EXPECT_EQ(BackdropPixel(pond.CanJuvenileHisto(), 20, 94), kBlack);
     EXPECT_TRUE(StageIs(false, true, false, false)) << "typing changes no button";
     EXPECT_TRUE(pond.EditFieldSurvRate(1).HasFocus()) << "nor the focus";
 
@@ -148,9 +146,7 @@ TEST_F(GenerationTest, MutationGivesTheNextFrequencyAndTheNextGenePool) {
     EXPECT_EQ(BackdropPixel(pond.CanAdHisto(), 20, 115), kWhite);
     EXPECT_TRUE(pond.GenePoolActive);
     EXPECT_TRUE(StageIs(true, false, false, false));
-    int carryingA = 0;
-    for (std::size_t i = 1; i < pond.EggArray.size(); ++i) carryingA += pond.EggArray[i]->Genotype == "A";
-    EXPECT_EQ(carryingA, 45);
+    EXPECT_EQ(CountCarrying("A", true), 45);
     EXPECT_EQ(pond.EditFieldMutRate(0).Text(), "0.1") << "the forces carry over";
     EXPECT_EQ(pond.EditFieldMigrants(0).Text(), "5");
 }
@@ -217,30 +213,18 @@ TEST_F(GenerationTest, ResetPutsEverythingBackWhateverTheStage) {
     ASSERT_FALSE(pond.CanFigure().Visible());
 
     EXPECT_FALSE(pond.FileReset_Action());
-    EXPECT_EQ(pond.STFreqA().Text(), "0.5");
-    EXPECT_EQ(pond.EditFieldFreqA().Text(), "");
+    ExpectOpeningTexts();
     EXPECT_TRUE(pond.GenePoolActive);
     EXPECT_EQ(pond.NumZygotes, (GenotypeCounts{}));
     EXPECT_EQ(pond.NumJuveniles, (GenotypeCounts{}));
     EXPECT_EQ(pond.NumAdults, (GenotypeCounts{}));
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ(pond.STNumZygs(k).Text(), "0");
-        EXPECT_EQ(pond.STNumJuvs(k).Text(), "0");
-        EXPECT_EQ(pond.STNumAds(k).Text(), "0");
-        EXPECT_EQ(pond.EditFieldSurvRate(k).Text(), "1.0");
-        EXPECT_EQ(pond.EditFieldMigrants(k).Text(), "0");
-    }
-    EXPECT_EQ(pond.EditFieldMutRate(0).Text(), "0.0");
-    EXPECT_EQ(pond.EditFieldMutRate(1).Text(), "0.0");
     for (Canvas* histogram : {&pond.CanZygoteHisto(), &pond.CanJuvenileHisto(), &pond.CanAdHisto()}) {
         EXPECT_EQ(BackdropPixel(*histogram, 20, 117), kWhite);
         EXPECT_EQ(BackdropPixel(*histogram, 20, 118), kWhite) << "even the live redraw the rewrites set off";
     }
     EXPECT_TRUE(StageIs(true, false, false, false));
     EXPECT_FALSE(pond.CanFigure().Visible()) << "a hidden figure stays hidden";
-    int carryingA = 0;
-    for (std::size_t i = 1; i < pond.EggArray.size(); ++i) carryingA += pond.EggArray[i]->Genotype == "A";
-    EXPECT_EQ(carryingA, 50);
+    EXPECT_EQ(CountCarrying("A", true), 50);
 
     // Again from the gene pool, an egg drawn and a field being typed in:
     // the egg is dropped and no field keeps the focus.

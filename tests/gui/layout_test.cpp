@@ -53,20 +53,7 @@ TEST_F(LayoutTest, EveryControlOfTheTableIsBuiltInOrderWithItsOpeningValues) {
     }
 }
 
-TEST_F(LayoutTest, OpeningStateIsTheStartOfASimulation) {
-    WindowPond& pond = Pond();
-    EXPECT_EQ(pond.STFreqA().Text(), "0.5");
-    EXPECT_EQ(pond.EditFieldFreqA().Text(), "");
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ(pond.EditFieldSurvRate(k).Text(), "1.0");
-        EXPECT_EQ(pond.EditFieldMigrants(k).Text(), "0");
-        EXPECT_EQ(pond.STNumZygs(k).Text(), "0");
-        EXPECT_EQ(pond.STNumJuvs(k).Text(), "0");
-        EXPECT_EQ(pond.STNumAds(k).Text(), "0");
-    }
-    EXPECT_EQ(pond.EditFieldMutRate(0).Text(), "0.0");
-    EXPECT_EQ(pond.EditFieldMutRate(1).Text(), "0.0");
-}
+TEST_F(LayoutTest, OpeningStateIsTheStartOfASimulation) { ExpectOpeningTexts(); }
 
 TEST_F(LayoutTest, ControlArraysAreFoundByNameAndIndex) {
     WindowPond& pond = Pond();
@@ -118,7 +105,7 @@ TEST_F(LayoutTest, TheWindowIsBuiltOnceAndOpeningValuesRaiseNoHandler) {
     EXPECT_TRUE(desktop.messages.empty());
     // A TextChange raised by the opening texts would have drawn the juvenile
     // histogram; it stays white.
-    EXPECT_EQ(BackdropPixel(first.CanJuvenileHisto(), 20, 118), 0xFFFFFFFFu);
+    EXPECT_EQ(BackdropPixel(first.CanJuvenileHisto(), 20, 118), kWhite);
     EXPECT_EQ(first.Title(), "Ulvarin");
     EXPECT_FALSE(first.Properties().resizeable);
     EXPECT_EQ(first.Content()->width(), 640);

@@ -83,6 +83,32 @@ bool PondTest::StageIs(bool genePool, bool selection, bool migration, bool mutat
            pond.BBMutation().Enabled() == mutation;
 }
 
+int PondTest::CountCarrying(const std::string& allele, bool eggs) {
+    WindowPond& pond = Pond();
+    int count = 0;
+    if (eggs) {
+        for (std::size_t i = 1; i < pond.EggArray.size(); ++i) count += pond.EggArray[i]->Genotype == allele;
+    } else {
+        for (std::size_t i = 1; i < pond.SpermArray.size(); ++i) count += pond.SpermArray[i]->Genotype == allele;
+    }
+    return count;
+}
+
+void PondTest::ExpectOpeningTexts() {
+    WindowPond& pond = Pond();
+    EXPECT_EQ(pond.STFreqA().Text(), "0.5");
+    EXPECT_EQ(pond.EditFieldFreqA().Text(), "");
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(pond.EditFieldSurvRate(k).Text(), "1.0");
+        EXPECT_EQ(pond.EditFieldMigrants(k).Text(), "0");
+        EXPECT_EQ(pond.STNumZygs(k).Text(), "0");
+        EXPECT_EQ(pond.STNumJuvs(k).Text(), "0");
+        EXPECT_EQ(pond.STNumAds(k).Text(), "0");
+    }
+    EXPECT_EQ(pond.EditFieldMutRate(0).Text(), "0.0");
+    EXPECT_EQ(pond.EditFieldMutRate(1).Text(), "0.0");
+}
+
 std::uint32_t PondTest::BackdropPixel(Canvas& canvas, int x, int y) {
     return canvas.Backdrop() ? canvas.Backdrop()->Pixel(x, y) : 0;
 }

@@ -4,12 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "pond/window_pond.h"
 #include "recording_desktop.h"
 
 namespace ulvarin::testing {
+
+// Opaque black and white, as pictures hold them.
+inline constexpr std::uint32_t kBlack = 0xFF000000u;
+inline constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
 
 class PondTest : public ::testing::Test {
 protected:
@@ -35,6 +40,11 @@ protected:
 
     // Whether the five buttons show exactly this stage of the life cycle.
     bool StageIs(bool genePool, bool selection, bool migration, bool mutation);
+    // How many of the pond's eggs, or of its sperm, carry the allele.
+    int CountCarrying(const std::string& allele, bool eggs);
+    // The texts of the frequency, the counts and the rate fields as the
+    // window opens, and as Reset leaves it.
+    void ExpectOpeningTexts();
 
     // The pixel at (x, y) of a canvas's backdrop picture.
     std::uint32_t BackdropPixel(Canvas& canvas, int x, int y);

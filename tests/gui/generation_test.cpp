@@ -207,6 +207,8 @@ TEST_F(GenerationTest, ResetPutsEverythingBackWhateverTheStage) {
     Enter(pond.EditFieldFreqA(), "0.7");
     Click(pond.BBIdealPop());
     ReachMutation({0, 3, 4, 5});
+    SetRates(pond, "0.2", "0.3", "0.4");
+    pond.EditFieldMutRate(0).SetText("0.2");
     pond.EditFieldMutRate(1).SetText("0.3");
     pond.EditFieldFreqA().SetText("0.9");  // typed, not taken
     Click(pond.CanFigure());
